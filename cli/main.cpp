@@ -1,17 +1,67 @@
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
-#include "model/AppletHTML.h"
-#include "model/VelkForm.h"
+#include "Command.h"
+
+namespace wendle::cli {
+
+namespace {
+std::vector<Command>& registry() {
+    static std::vector<Command> all;
+    return all;
+}
+
+void printHelp(std::FILE* out) {
+    std::fprintf(out,
+                 "usage: wendle-cli COMMAND [ARGS...]\n"
+                 "Batch tool of Wendle: runs without a display.\n\ncommands:\n");
+    for (const auto& command : commands()) {
+        std::fprintf(out, "  %-52s %s\n", command.usage.c_str(), command.summary.c_str());
+    }
+    std::fprintf(out, "\n  --help       show this text\n  --version    show the version\n");
+}
+}  // namespace
+
+const std::vector<Command>& commands() { return registry(); }
+
+CommandRegistration::CommandRegistration(Command command) {
+    registry().push_back(std::move(command));
+}
+
+int usageError(const Command& command, const std::string& problem) {
+    if (!problem.empty()) std::fprintf(stderr, "wendle-cli %s: %s\n", command.name.c_str(), problem.c_str());
+    std::fprintf(stderr, "usage: wendle-cli %s\n", command.usage.c_str());
+    return 2;
+}
+
+}  // namespace wendle::cli
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
-        std::puts("wendle-cli 5.0");
+    using namespace wendle::cli;
+    // Drawing runs headless: never ask for a display.
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        printHelp(stderr);
+        return 2;
+    }
+    if (args[0] == "--help" || args[0] == "-h") {
+        printHelp(stdout);
         return 0;
     }
-    wendle::TVelkForm applet;
-    for (int i = 0; i < 4; ++i) applet.CreateMenuItem();
-    applet.setClientSize(105, 156);
-    for (const auto& line : wendle::buildAppletHTML(applet)) std::puts(line.c_str());
-    return 0;
+    if (args[0] == "--version") {
+        std::printf("wendle-cli %s\n", WENDLE_VERSION);
+        return 0;
+    }
+    for (const auto& command : commands()) {
+        if (command.name == args[0]) {
+            return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
+        }
+    }
+    std::fprintf(stderr, "wendle-cli: unknown command '%s'\n", args[0].c_str());
+    printHelp(stderr);
+    return 2;
 }
