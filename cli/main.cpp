@@ -24,14 +24,17 @@ void printHelp(std::FILE* out) {
 }
 }  // namespace
 
-const std::vector<Command>& commands() { return registry(); }
+const std::vector<Command>& commands() {
+    return registry();
+}
 
 CommandRegistration::CommandRegistration(Command command) {
     registry().push_back(std::move(command));
 }
 
 int usageError(const Command& command, const std::string& problem) {
-    if (!problem.empty()) std::fprintf(stderr, "wendle-cli %s: %s\n", command.name.c_str(), problem.c_str());
+    if (!problem.empty())
+        std::fprintf(stderr, "wendle-cli %s: %s\n", command.name.c_str(), problem.c_str());
     std::fprintf(stderr, "usage: wendle-cli %s\n", command.usage.c_str());
     return 2;
 }
@@ -41,7 +44,8 @@ int usageError(const Command& command, const std::string& problem) {
 int main(int argc, char** argv) {
     using namespace wendle::cli;
     // Drawing runs headless: never ask for a display.
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {

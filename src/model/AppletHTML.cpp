@@ -11,11 +11,14 @@ namespace {
 
 const std::string kSpace = " ";
 
-std::string orSpace(const std::string& text) { return text.empty() ? kSpace : text; }
+std::string orSpace(const std::string& text) {
+    return text.empty() ? kSpace : text;
+}
 
 void fillEmpty(const std::string& value, void (TVelkPanel::*setter)(const std::string&),
                TVelkPanel& panel) {
-    if (value.empty()) (panel.*setter)(kSpace);
+    if (value.empty())
+        (panel.*setter)(kSpace);
 }
 
 // Fields each followed by "|" (button parameters).
@@ -30,15 +33,20 @@ std::string joined(std::initializer_list<std::string> fields) {
     std::string out;
     bool first = true;
     for (const auto& field : fields) {
-        if (!first) out += "|";
+        if (!first)
+            out += "|";
         out += field;
         first = false;
     }
     return out;
 }
 
-std::string num(long long value) { return std::to_string(value); }
-std::string flag(bool on) { return on ? "1" : "0"; }
+std::string num(long long value) {
+    return std::to_string(value);
+}
+std::string flag(bool on) {
+    return on ? "1" : "0";
+}
 
 }  // namespace
 
@@ -60,7 +68,8 @@ std::vector<std::string> splitLines(std::string_view text) {
         if (c == '\r' || c == '\n') {
             lines.push_back(line);
             line.clear();
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
         } else {
             line += c;
         }
@@ -76,7 +85,8 @@ std::string joinCaption(std::string_view caption) {
         const std::size_t end = caption.find("\r\n", start);
         out += caption.substr(start, end == std::string_view::npos ? end : end - start);
         out += " ~ ";
-        if (end == std::string_view::npos) break;
+        if (end == std::string_view::npos)
+            break;
         start = end + 2;
     }
     return out;
@@ -95,7 +105,8 @@ std::string TVelkPanel::getBeginingHTML() {
 std::string TVelkPanel::getMainHTML() {
     const std::string highlight = showHighlight() ? getHexColor(highlightColor()) : "0";
     fillEmpty(status(), &TVelkPanel::setStatus, *this);
-    if (caption().empty()) setCaption(kSpace);
+    if (caption().empty())
+        setCaption(kSpace);
     fillEmpty(soundName(), &TVelkPanel::setSoundName, *this);
     fillEmpty(hintText(), &TVelkPanel::setHintText, *this);
     fillEmpty(imageName(), &TVelkPanel::setImageName, *this);
@@ -106,21 +117,46 @@ std::string TVelkPanel::getMainHTML() {
         setModified(true);
     }
     const std::string transparent = flag(transparentBk());
-    return terminated({num(borderWidth()), num(borderStyle()), lowered, num(borderShading()),
-                       getHexColor(bkColor()), getHexColor(borderColor()), imageName(),
-                       num(imageStyle()), num(imageX()), num(imageY()), joinCaption(caption()),
-                       num(fontName()), num(fontSize()), num(fontStyle()), num(fontAlignment()),
-                       "0", "0", shadow, getHexColor(fontColor()), getHexColor(fontShadowColor()),
-                       status(), soundName(), "1", getHexColor(fadeColor()), transparent,
-                       highlight, "0", "0", "0"});
+    return terminated({num(borderWidth()),
+                       num(borderStyle()),
+                       lowered,
+                       num(borderShading()),
+                       getHexColor(bkColor()),
+                       getHexColor(borderColor()),
+                       imageName(),
+                       num(imageStyle()),
+                       num(imageX()),
+                       num(imageY()),
+                       joinCaption(caption()),
+                       num(fontName()),
+                       num(fontSize()),
+                       num(fontStyle()),
+                       num(fontAlignment()),
+                       "0",
+                       "0",
+                       shadow,
+                       getHexColor(fontColor()),
+                       getHexColor(fontShadowColor()),
+                       status(),
+                       soundName(),
+                       "1",
+                       getHexColor(fadeColor()),
+                       transparent,
+                       highlight,
+                       "0",
+                       "0",
+                       "0"});
 }
 
-std::string TVelkPanel::getEndHTML() const { return orSpace(textBoxText()) + "|"; }
+std::string TVelkPanel::getEndHTML() const {
+    return orSpace(textBoxText()) + "|";
+}
 
 std::string TVelkForm::getMainHTML() {
     const Colour gradient = fade() ? fadeColor() : bkColor();
     const std::string image = orSpace(imageName());
-    if (loadText().empty()) setLoadText(kSpace);
+    if (loadText().empty())
+        setLoadText(kSpace);
     return "<PARAM NAME=\"GENERAL\" VALUE=\"" +
            joined({num(buttonCount()), "5", getHexColor(bkColor()), image, num(imageStyle()),
                    num(imageX()), num(imageY()), "1000", loadText(), getHexColor(loadBkColor()),

@@ -6,7 +6,7 @@ namespace wendle {
 // rendering layer keeps a face's raster and picture, or the canvas raster,
 // in a subclass of this. Released with its owner.
 class Attachment {
-public:
+  public:
     virtual ~Attachment() = default;
 };
 

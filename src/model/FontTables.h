@@ -9,8 +9,7 @@ namespace wendle {
 inline constexpr std::array<const char*, 3> kTypefaces = {"Times New Roman", "Courier New",
                                                           "Arial"};
 // The same typefaces as the editors show them.
-inline constexpr std::array<const char*, 3> kTypefaceCaptions = {"TimesRoman", "Courier",
-                                                                 "Arial"};
+inline constexpr std::array<const char*, 3> kTypefaceCaptions = {"TimesRoman", "Courier", "Arial"};
 
 // The applet's font sizes, in the order the editors list them.
 inline constexpr std::array<int, 14> kFontSizes = {8,  10, 12, 14, 16, 18, 20,

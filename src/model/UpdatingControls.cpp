@@ -6,7 +6,11 @@ namespace {
 bool flag = false;
 }
 
-bool updatingControls() { return flag; }
-void setUpdatingControls(bool on) { flag = on; }
+bool updatingControls() {
+    return flag;
+}
+void setUpdatingControls(bool on) {
+    flag = on;
+}
 
 }  // namespace wendle

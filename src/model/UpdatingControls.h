@@ -11,13 +11,13 @@ void setUpdatingControls(bool on);
 
 // Sets the flag for a scope and restores the previous value afterwards.
 class UpdatingControlsScope {
-public:
+  public:
     UpdatingControlsScope() : previous_(updatingControls()) { setUpdatingControls(true); }
     ~UpdatingControlsScope() { setUpdatingControls(previous_); }
     UpdatingControlsScope(const UpdatingControlsScope&) = delete;
     UpdatingControlsScope& operator=(const UpdatingControlsScope&) = delete;
 
-private:
+  private:
     bool previous_;
 };
 

@@ -7,7 +7,9 @@
 
 namespace wendle {
 
-TVelkForm::TVelkForm() { SetDefaults(); }
+TVelkForm::TVelkForm() {
+    SetDefaults();
+}
 
 void TVelkForm::SetDefaults() {
 #define WENDLE_ASSIGN_FORM_DEFAULT(Type, name, Name, def, marks) set##Name(Type(def));
@@ -38,13 +40,15 @@ void TVelkForm::setClientSize(int width, int height) {
 }
 
 TVelkPanel* TVelkForm::statePanel(int state, int slot) const {
-    if (state < 1 || state > kStateCount || slot < 0 || slot >= kMaxSlots) return nullptr;
+    if (state < 1 || state > kStateCount || slot < 0 || slot >= kMaxSlots)
+        return nullptr;
     return statePanels_[std::size_t(state - 1)][std::size_t(slot)].get();
 }
 
 int TVelkForm::shownState() const {
     for (int state = 1; state <= kStateCount; ++state) {
-        if (activeStates_[std::size_t(state - 1)]) return state;
+        if (activeStates_[std::size_t(state - 1)])
+            return state;
     }
     return 0;
 }
@@ -53,14 +57,16 @@ void TVelkForm::showActiveStates() {
     const int shown = shownState();
     for (int slot : usedSlots_) {
         for (int state = 1; state <= kStateCount; ++state) {
-            if (TVelkPanel* panel = statePanel(state, slot)) panel->setVisible(state == shown);
+            if (TVelkPanel* panel = statePanel(state, slot))
+                panel->setVisible(state == shown);
         }
     }
 }
 
 int TVelkForm::freeSlot() const {
     for (int slot = 0; slot < kMaxSlots; ++slot) {
-        if (!statePanels_[0][std::size_t(slot)]) return slot;
+        if (!statePanels_[0][std::size_t(slot)])
+            return slot;
     }
     return -1;
 }
@@ -76,20 +82,23 @@ void TVelkForm::sendToBack(int slot) {
 }
 
 CreateMenuItemResult TVelkForm::CreateMenuItem() {
-    if (buttonCount_ >= kMaxButtons) return {-1, messages::kMaxButtons};
+    if (buttonCount_ >= kMaxButtons)
+        return {-1, messages::kMaxButtons};
     const int slot = freeSlot();
-    if (slot < 0) return {-1, messages::kMaxButtons};
+    if (slot < 0)
+        return {-1, messages::kMaxButtons};
 
     // One pixel inside the border, then directly below the lowest button.
     const int left = borderWidth_ + 1;
     int top = borderWidth_ + 1 + kToolBarStrip;
     for (int used : usedSlots_) {
-        if (const TVelkPanel* panel = statePanel(1, used)) top = std::max(top, panel->bottom());
+        if (const TVelkPanel* panel = statePanel(1, used))
+            top = std::max(top, panel->bottom());
     }
 
     const std::string caption = "Button " + std::to_string(slot + 1);
     static constexpr std::array<Colour, kStateCount> kHighlights = {0x0000FFFF, 0x000000FF,
-                                                                   0x00008000};
+                                                                    0x00008000};
     for (int state = 1; state <= kStateCount; ++state) {
         auto panel = std::make_unique<TVelkPanel>(slot, state);
         panel->setVisible(false);
@@ -103,7 +112,8 @@ CreateMenuItemResult TVelkForm::CreateMenuItem() {
     usedSlots_.push_back(slot);
     ++buttonCount_;
 
-    if (const int shown = shownState()) statePanel(shown, slot)->setVisible(true);
+    if (const int shown = shownState())
+        statePanel(shown, slot)->setVisible(true);
     statePanel(2, slot)->setFontColor(0x0000FFFF);
     statePanel(1, slot)->setItemName(caption);
     if (observer_) {
@@ -116,7 +126,8 @@ CreateMenuItemResult TVelkForm::CreateMenuItem() {
 
 void TVelkForm::deleteButton(int slot) {
     const auto used = std::find(usedSlots_.begin(), usedSlots_.end(), slot);
-    if (used == usedSlots_.end()) return;
+    if (used == usedSlots_.end())
+        return;
     const int ordinal = int(used - usedSlots_.begin());
 
     for (auto& state : statePanels_) state[std::size_t(slot)].reset();
@@ -126,9 +137,11 @@ void TVelkForm::deleteButton(int slot) {
     --buttonCount_;
     for (int other : usedSlots_) {
         TVelkPanel* first = statePanel(1, other);
-        if (first->itemLink() == slot) first->setItemLink(-1);
+        if (first->itemLink() == slot)
+            first->setItemLink(-1);
     }
-    if (observer_) observer_->buttonRemoved(*this, slot, ordinal);
+    if (observer_)
+        observer_->buttonRemoved(*this, slot, ordinal);
 }
 
 }  // namespace wendle

@@ -24,38 +24,38 @@ enum AppletMarks : unsigned { kMarksNone = 0, kMarksModif = 1, kMarksBoth = 3 };
 
 // The published properties of the applet:
 // X(type, property, Setter suffix, default, marks)
-#define WENDLE_VELK_FORM_PROPERTIES(X)                           \
-    X(Colour, bkColor, BkColor, 0x00000000u, kMarksBoth)         \
-    X(Colour, fadeColor, FadeColor, 0x00400000u, kMarksBoth)     \
-    X(bool, fade, Fade, false, kMarksBoth)                       \
-    X(Colour, borderColor, BorderColor, 0x00C0C0C0u, kMarksBoth) \
-    X(std::int16_t, borderWidth, BorderWidth, 4, kMarksBoth)     \
-    X(std::int16_t, bdrStyle, BdrStyle, 1, kMarksBoth)           \
-    X(bool, raised, Raised, true, kMarksBoth)                    \
-    X(std::int32_t, borderShading, BorderShading, 28, kMarksBoth) \
-    X(std::string, imageName, ImageName, "", kMarksBoth)         \
-    X(std::string, imagePath, ImagePath, "", kMarksModif)        \
-    X(std::uint8_t, imageStyle, ImageStyle, 1, kMarksBoth)       \
-    X(std::int16_t, imageX, ImageX, 0, kMarksBoth)               \
-    X(std::int16_t, imageY, ImageY, 0, kMarksBoth)               \
-    X(std::string, altHTML, AltHTML, "", kMarksNone)             \
-    X(std::string, loadText, LoadText, "Loading...", kMarksNone) \
-    X(Colour, loadBkColor, LoadBkColor, 0x00000000u, kMarksNone) \
+#define WENDLE_VELK_FORM_PROPERTIES(X)                               \
+    X(Colour, bkColor, BkColor, 0x00000000u, kMarksBoth)             \
+    X(Colour, fadeColor, FadeColor, 0x00400000u, kMarksBoth)         \
+    X(bool, fade, Fade, false, kMarksBoth)                           \
+    X(Colour, borderColor, BorderColor, 0x00C0C0C0u, kMarksBoth)     \
+    X(std::int16_t, borderWidth, BorderWidth, 4, kMarksBoth)         \
+    X(std::int16_t, bdrStyle, BdrStyle, 1, kMarksBoth)               \
+    X(bool, raised, Raised, true, kMarksBoth)                        \
+    X(std::int32_t, borderShading, BorderShading, 28, kMarksBoth)    \
+    X(std::string, imageName, ImageName, "", kMarksBoth)             \
+    X(std::string, imagePath, ImagePath, "", kMarksModif)            \
+    X(std::uint8_t, imageStyle, ImageStyle, 1, kMarksBoth)           \
+    X(std::int16_t, imageX, ImageX, 0, kMarksBoth)                   \
+    X(std::int16_t, imageY, ImageY, 0, kMarksBoth)                   \
+    X(std::string, altHTML, AltHTML, "", kMarksNone)                 \
+    X(std::string, loadText, LoadText, "Loading...", kMarksNone)     \
+    X(Colour, loadBkColor, LoadBkColor, 0x00000000u, kMarksNone)     \
     X(Colour, loadFontColor, LoadFontColor, 0x00FFFFFFu, kMarksNone) \
-    X(bool, grid, Grid, false, kMarksNone)                       \
-    X(std::int32_t, gridX, GridX, 10, kMarksNone)                \
+    X(bool, grid, Grid, false, kMarksNone)                           \
+    X(std::int32_t, gridX, GridX, 10, kMarksNone)                    \
     X(std::int32_t, gridY, GridY, 10, kMarksNone)
 
 // The text box settings of the applet: X(type, property, Setter suffix, default)
-#define WENDLE_TEXT_BOX_SETTINGS(X)                                 \
-    X(std::int32_t, textBoxVisible, TextBoxVisible, 0)              \
-    X(std::int32_t, textBoxFont, TextBoxFont, 0)                    \
-    X(std::int32_t, textBoxFontSize, TextBoxFontSize, 12)           \
-    X(std::int32_t, textBoxFontStyle, TextBoxFontStyle, 0)          \
-    X(Colour, textBoxTextColor, TextBoxTextColor, 0x00FFFFFFu)      \
-    X(Colour, textBoxBorderColor, TextBoxBorderColor, 0x00FF0000u)  \
-    X(Colour, textBoxBkColor, TextBoxBkColor, 0x00000000u)          \
-    X(std::int32_t, textBoxReserved1, TextBoxReserved1, 1)          \
+#define WENDLE_TEXT_BOX_SETTINGS(X)                                \
+    X(std::int32_t, textBoxVisible, TextBoxVisible, 0)             \
+    X(std::int32_t, textBoxFont, TextBoxFont, 0)                   \
+    X(std::int32_t, textBoxFontSize, TextBoxFontSize, 12)          \
+    X(std::int32_t, textBoxFontStyle, TextBoxFontStyle, 0)         \
+    X(Colour, textBoxTextColor, TextBoxTextColor, 0x00FFFFFFu)     \
+    X(Colour, textBoxBorderColor, TextBoxBorderColor, 0x00FF0000u) \
+    X(Colour, textBoxBkColor, TextBoxBkColor, 0x00000000u)         \
+    X(std::int32_t, textBoxReserved1, TextBoxReserved1, 1)         \
     X(std::int32_t, textBoxReserved2, TextBoxReserved2, 1)
 
 struct Bounds {
@@ -70,7 +70,7 @@ class TVelkForm;
 
 // Told when buttons come and go, so that lists outside the model can follow.
 class AppletObserver {
-public:
+  public:
     virtual ~AppletObserver() = default;
     // A button was created in this slot and appended to usedSlots.
     virtual void buttonAdded(TVelkForm& applet, int slot) = 0;
@@ -88,24 +88,32 @@ struct CreateMenuItemResult {
 // The applet: its own settings, up to 99 buttons of three states each, the
 // selection and the text box.
 class TVelkForm {
-public:
+  public:
     TVelkForm();
     TVelkForm(const TVelkForm&) = delete;
     TVelkForm& operator=(const TVelkForm&) = delete;
 
 #define WENDLE_DECLARE_FORM_PROPERTY(Type, name, Name, def, marks) \
-    const Type& name() const { return name##_; }                  \
-    void set##Name(const Type& value) {                           \
-        name##_ = value;                                          \
-        if ((marks)&kMarksModif) modif_ = true;                   \
-        if ((marks) == kMarksBoth) modified_ = true;              \
+    const Type& name() const {                                     \
+        return name##_;                                            \
+    }                                                              \
+    void set##Name(const Type& value) {                            \
+        name##_ = value;                                           \
+        if ((marks)&kMarksModif)                                   \
+            modif_ = true;                                         \
+        if ((marks) == kMarksBoth)                                 \
+            modified_ = true;                                      \
     }
     WENDLE_VELK_FORM_PROPERTIES(WENDLE_DECLARE_FORM_PROPERTY)
 #undef WENDLE_DECLARE_FORM_PROPERTY
 
 #define WENDLE_DECLARE_TEXT_BOX_SETTING(Type, name, Name, def) \
-    const Type& name() const { return name##_; }              \
-    void set##Name(const Type& value) { name##_ = value; }
+    const Type& name() const {                                 \
+        return name##_;                                        \
+    }                                                          \
+    void set##Name(const Type& value) {                        \
+        name##_ = value;                                       \
+    }
     WENDLE_TEXT_BOX_SETTINGS(WENDLE_DECLARE_TEXT_BOX_SETTING)
 #undef WENDLE_DECLARE_TEXT_BOX_SETTING
 
@@ -115,42 +123,78 @@ public:
     void SetDefaults();
 
     // The document has unsaved changes.
-    bool modified() const { return modified_; }
-    void setModified(bool modified) { modified_ = modified; }
+    bool modified() const {
+        return modified_;
+    }
+    void setModified(bool modified) {
+        modified_ = modified;
+    }
     // The cached canvas is stale.
-    bool modif() const { return modif_; }
-    void setModif(bool modif) { modif_ = modif; }
+    bool modif() const {
+        return modif_;
+    }
+    void setModif(bool modif) {
+        modif_ = modif;
+    }
 
     // The preview's client size; the applet is clientWidth by
     // clientHeight - 25.
-    int clientWidth() const { return clientWidth_; }
-    int clientHeight() const { return clientHeight_; }
+    int clientWidth() const {
+        return clientWidth_;
+    }
+    int clientHeight() const {
+        return clientHeight_;
+    }
     void setClientSize(int width, int height);
-    int appletWidth() const { return clientWidth_; }
-    int appletHeight() const { return clientHeight_ - kToolBarStrip; }
+    int appletWidth() const {
+        return clientWidth_;
+    }
+    int appletHeight() const {
+        return clientHeight_ - kToolBarStrip;
+    }
 
-    const std::string& documentPath() const { return documentPath_; }
-    void setDocumentPath(const std::string& path) { documentPath_ = path; }
+    const std::string& documentPath() const {
+        return documentPath_;
+    }
+    void setDocumentPath(const std::string& path) {
+        documentPath_ = path;
+    }
 
     // Buttons.
-    int buttonCount() const { return buttonCount_; }
-    void setButtonCount(int count) { buttonCount_ = std::uint8_t(count); }
+    int buttonCount() const {
+        return buttonCount_;
+    }
+    void setButtonCount(int count) {
+        buttonCount_ = std::uint8_t(count);
+    }
     // The panel of a state (1..3) and slot (0..99), or null when free or out
     // of range.
     TVelkPanel* statePanel(int state, int slot) const;
     // Slots of the existing buttons in creation order (ordinal = index).
-    const std::vector<int>& usedSlots() const { return usedSlots_; }
+    const std::vector<int>& usedSlots() const {
+        return usedSlots_;
+    }
     // Slots of the selected buttons in selection order.
-    std::vector<int>& selectedSlots() { return selectedSlots_; }
-    const std::vector<int>& selectedSlots() const { return selectedSlots_; }
+    std::vector<int>& selectedSlots() {
+        return selectedSlots_;
+    }
+    const std::vector<int>& selectedSlots() const {
+        return selectedSlots_;
+    }
     // Slots from the back of the stacking order to the front.
-    const std::vector<int>& stackingOrder() const { return stackingOrder_; }
+    const std::vector<int>& stackingOrder() const {
+        return stackingOrder_;
+    }
     void bringToFront(int slot);
     void sendToBack(int slot);
 
     // The states property edits go to; the preview shows the first set one.
-    std::array<bool, kStateCount>& activeStates() { return activeStates_; }
-    const std::array<bool, kStateCount>& activeStates() const { return activeStates_; }
+    std::array<bool, kStateCount>& activeStates() {
+        return activeStates_;
+    }
+    const std::array<bool, kStateCount>& activeStates() const {
+        return activeStates_;
+    }
     // The state shown in the preview: the first active one, or 0 for none.
     int shownState() const;
     // Shows each button's panel of the shown state and hides the others.
@@ -164,10 +208,18 @@ public:
     void deleteButton(int slot);
 
     // The text box panel and its transfer record of bounds.
-    TvelkTextBox& textBox() { return textBox_; }
-    const TvelkTextBox& textBox() const { return textBox_; }
-    const Bounds& textBoxBounds() const { return textBoxBounds_; }
-    void setTextBoxBounds(const Bounds& bounds) { textBoxBounds_ = bounds; }
+    TvelkTextBox& textBox() {
+        return textBox_;
+    }
+    const TvelkTextBox& textBox() const {
+        return textBox_;
+    }
+    const Bounds& textBoxBounds() const {
+        return textBoxBounds_;
+    }
+    void setTextBoxBounds(const Bounds& bounds) {
+        textBoxBounds_ = bounds;
+    }
 
     // The applet's three parameter lines; getMainHTML stores one space in an
     // empty loadText.
@@ -175,15 +227,19 @@ public:
     std::string GetBorderHTML() const;
     std::string makeTextBoxTag() const;
 
-    void setObserver(AppletObserver* observer) { observer_ = observer; }
+    void setObserver(AppletObserver* observer) {
+        observer_ = observer;
+    }
 
     // Drawing state owned by the applet (its canvas raster and picture).
-    Attachment* attachment() const { return attachment_.get(); }
+    Attachment* attachment() const {
+        return attachment_.get();
+    }
     void setAttachment(std::unique_ptr<Attachment> attachment) {
         attachment_ = std::move(attachment);
     }
 
-private:
+  private:
 #define WENDLE_DECLARE_FORM_FIELD(Type, name, Name, def, marks) Type name##_{def};
     WENDLE_VELK_FORM_PROPERTIES(WENDLE_DECLARE_FORM_FIELD)
 #undef WENDLE_DECLARE_FORM_FIELD

@@ -10,7 +10,7 @@ namespace wendle {
 // 3-D edge and the fixed caption "Text Box". Its current bounds are what the
 // HTML and the document write.
 class TvelkTextBox {
-public:
+  public:
     int left = 5;
     int top = 150;  // preview client coordinates (applet y + 25)
     int width = 95;
