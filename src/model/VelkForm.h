@@ -73,9 +73,12 @@ class AppletObserver {
   public:
     virtual ~AppletObserver() = default;
     // A button was created in this slot and appended to usedSlots.
-    virtual void buttonAdded(TVelkForm& applet, int slot) = 0;
+    virtual void buttonAdded(TVelkForm& /*applet*/, int /*slot*/) {}
     // The button at this ordinal (its slot given too) was deleted.
-    virtual void buttonRemoved(TVelkForm& applet, int slot, int ordinal) = 0;
+    virtual void buttonRemoved(TVelkForm& /*applet*/, int /*slot*/, int /*ordinal*/) {}
+    // The button in this slot joined or left the selection (called with
+    // updatingControls set, so list views can mark their rows silently).
+    virtual void selectionChanged(TVelkForm& /*applet*/, int /*slot*/, bool /*selected*/) {}
 };
 
 // Result of creating a button: the slot it took, or the refusal message.
@@ -227,9 +230,8 @@ class TVelkForm {
     std::string GetBorderHTML() const;
     std::string makeTextBoxTag() const;
 
-    void setObserver(AppletObserver* observer) {
-        observer_ = observer;
-    }
+    void setObserver(AppletObserver* observer) { observer_ = observer; }
+    AppletObserver* observer() const { return observer_; }
 
     // Drawing state owned by the applet (its canvas raster and picture).
     Attachment* attachment() const {

@@ -22,12 +22,48 @@ void TVelkPanel::setBounds(int left, int top, int width, int height) {
     height_ = height;
 }
 
-void TVelkPanel::copyLookFrom(const TVelkPanel& other) {
-#define WENDLE_COPY_PANEL_PROPERTY(Type, name, Name, def, marks) set##Name(other.name());
-    WENDLE_VELK_PANEL_PROPERTIES(WENDLE_COPY_PANEL_PROPERTY)
-#undef WENDLE_COPY_PANEL_PROPERTY
-    caption_ = other.caption_;
-    setBounds(other.left_, other.top_, other.width_, other.height_);
+void TVelkPanel::duplicateFrom(const TVelkPanel& source) {
+    setBkColor(source.bkColor());
+    setBorderColor(source.borderColor());
+    setFadeColor(source.fadeColor());
+    setBorderWidth(source.borderWidth());
+    setBorderStyle(source.borderStyle());
+    setRaised(source.raised());
+    setBorderShading(source.borderShading());
+    setFade(source.fade());
+    setImageName(source.imageName());
+    setImageStyle(source.imageStyle());
+    setImageX(source.imageX());
+    setImageY(source.imageY());
+    setFontName(source.fontName());
+    setFontSize(source.fontSize());
+    setFontStyle(source.fontStyle());
+    setFontColor(source.fontColor());
+    setFontShadowColor(source.fontShadowColor());
+    setFontShadow(source.fontShadow());
+    setFontAlignment(source.fontAlignment());
+    setHintText(source.hintText());
+    setHintFont(source.hintFont());
+    setHintSize(source.hintSize());
+    setHintStyle(source.hintStyle());
+    setHintBkClr(source.hintBkClr());
+    setHintBdrClr(source.hintBdrClr());
+    setHintTextClr(source.hintTextClr());
+    setLink(source.link());
+    setFrame(source.frame());
+    setStatus(source.status());
+    setSoundName(source.soundName());
+    setItemLink(source.itemLink());
+    setImagePath(source.imagePath());
+    setState(source.state());
+    setSoundPath(source.soundPath());
+    setCaption(source.caption());
+    setWidth(source.width());
+    setHeight(source.height());
+    setHighlightColor(source.highlightColor());
+    setShowHighlight(source.showHighlight());
+    setTransparentBk(source.transparentBk());
+    setTextBoxText(source.textBoxText());
     modified_ = true;
 }
 

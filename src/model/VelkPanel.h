@@ -145,9 +145,10 @@ class TVelkPanel {
         modified_ = modified;
     }
 
-    // Copies every published property, the caption and the geometry of
-    // another state (used when a button is duplicated); keeps slot and state.
-    void copyLookFrom(const TVelkPanel& other);
+    // Copies what Duplicate copies from the same state of another button:
+    // the look, the texts, the links, the caption and the size, but not the
+    // position, the name or the selection.
+    void duplicateFrom(const TVelkPanel& source);
 
     // The button parameter text pieces. Not read-only: they store one space
     // in empty texts and, with the gradient off, bkColor as fadeColor.
