@@ -1,32 +1,22 @@
 #include <QApplication>
-#include <QMainWindow>
-#include <QPlainTextEdit>
-#include <QString>
+#include <QStringList>
 
-#include "model/AppletHTML.h"
-#include "model/VelkForm.h"
+#include "editor/QtUserDialogs.h"
+#include "editor/main.h"
 
-// Until the editor's windows exist, the main window shows the HTML block of
-// the start-up applet.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Wendle");
 
-    wendle::TVelkForm applet;
-    for (int i = 0; i < 4; ++i) applet.CreateMenuItem();
-    applet.setClientSize(105, 156);
+    const QString programFolder = QCoreApplication::applicationDirPath() + "/";
+    wendle::TmainWindow* window = nullptr;
+    wendle::QtUserDialogs dialogs(nullptr);
+    wendle::TmainWindow mainWindow(dialogs, programFolder);
+    window = &mainWindow;
 
-    QMainWindow window;
-    window.setWindowTitle("Wendle");
-    auto* html = new QPlainTextEdit(&window);
-    html->setObjectName("htmlBox");
-    html->setReadOnly(true);
-    html->setLineWrapMode(QPlainTextEdit::NoWrap);
-    for (const auto& line : wendle::buildAppletHTML(applet)) {
-        html->appendPlainText(QString::fromLatin1(line.c_str()));
-    }
-    window.setCentralWidget(html);
-    window.resize(800, 500);
-    window.show();
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    window->startUp(arguments);
+    window->show();
     return app.exec();
 }

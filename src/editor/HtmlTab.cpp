@@ -1,0 +1,113 @@
+#include "editor/HtmlTab.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editor/Texts.h"
+#include "editor/main.h"
+
+namespace wendle {
+
+namespace {
+
+QLabel* linkLabel(const char* objectName, const char* caption, const char* hint, QWidget* parent) {
+    auto* label = new QLabel(QString("<a href=\"#\">%1</a>").arg(caption), parent);
+    label->setObjectName(objectName);
+    label->setToolTip(hint);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    return label;
+}
+
+}  // namespace
+
+HtmlTab::HtmlTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(main) {
+    auto* layout = new QVBoxLayout(this);
+    auto* intro = new QLabel(texts::kHtmlIntro, this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+
+    htmlBox_ = new QPlainTextEdit(this);
+    htmlBox_->setObjectName("htmlBox");
+    htmlBox_->setReadOnly(true);
+    htmlBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    htmlBox_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    htmlBox_->viewport()->installEventFilter(this);
+    layout->addWidget(htmlBox_, 1);
+
+    auto* copy = new QPushButton(texts::kCopyHtml, this);
+    copy->setObjectName("SpeedButton9");
+    connect(copy, &QPushButton::clicked, this, &HtmlTab::copyToClipboard);
+    auto* copyRow = new QHBoxLayout;
+    copyRow->addWidget(copy);
+    copyRow->addStretch(1);
+    layout->addLayout(copyRow);
+
+    auto* notes = new QGroupBox(this);
+    auto* grid = new QGridLayout(notes);
+    auto* required = new QLabel(QString("<b>%1</b>").arg(texts::kRequiredFiles), notes);
+    auto* important = new QLabel(QString("<b>%1</b>").arg(texts::kImportant), notes);
+    auto* classFiles = linkLabel("c", texts::kClassFiles,
+                                 "Opens the folder holding the applet's class files", notes);
+    auto* imagesAndSounds =
+        linkLabel("lImageSoundFolder", texts::kImagesAndSounds,
+                  "Opens the folder holding copies of the applet's images and sounds", notes);
+    connect(classFiles, &QLabel::linkActivated, this, &HtmlTab::classFilesClicked);
+    connect(imagesAndSounds, &QLabel::linkActivated, this, &HtmlTab::imagesAndSoundsClicked);
+
+    auto* requiresRow = new QHBoxLayout;
+    requiresRow->addWidget(new QLabel(texts::kRequiresFile, notes));
+    requiresRow->addWidget(classFiles);
+    requiresRow->addStretch(1);
+    auto* alsoRow = new QHBoxLayout;
+    alsoRow->addWidget(new QLabel(texts::kAlsoRequires, notes));
+    alsoRow->addWidget(imagesAndSounds);
+    alsoRow->addWidget(new QLabel(texts::kSameFolder, notes));
+    alsoRow->addStretch(1);
+    grid->addWidget(required, 0, 0, Qt::AlignTop);
+    grid->addLayout(requiresRow, 0, 1);
+    grid->addLayout(alsoRow, 1, 1);
+    grid->addWidget(important, 2, 0, Qt::AlignTop);
+    grid->addWidget(new QLabel(texts::kPutAllFiles, notes), 2, 1);
+    grid->setColumnStretch(1, 1);
+    layout->addWidget(notes);
+}
+
+void HtmlTab::setLines(const QStringList& lines) {
+    htmlBox_->setUpdatesEnabled(false);
+    htmlBox_->setPlainText(lines.join('\n'));
+    htmlBox_->setUpdatesEnabled(true);
+}
+
+QStringList HtmlTab::lines() const {
+    const QString text = htmlBox_->toPlainText();
+    if (text.isEmpty())
+        return {};
+    return text.split('\n');
+}
+
+bool HtmlTab::eventFilter(QObject* watched, QEvent* event) {
+    // A press on the pane shows the current block when there are unsaved
+    // changes, so what the user copies by hand is never stale.
+    if (watched == htmlBox_->viewport() && event->type() == QEvent::MouseButtonPress &&
+        main_.applet().modified()) {
+        main_.buildAppletHTML();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HtmlTab::copyToClipboard() {
+    main_.buildAppletHTML();
+    htmlBox_->selectAll();
+    QApplication::clipboard()->setText(htmlBox_->toPlainText());
+}
+
+}  // namespace wendle

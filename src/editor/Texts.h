@@ -1,0 +1,75 @@
+#pragma once
+
+// The main window's own texts, letter for letter.
+namespace wendle::texts {
+
+inline constexpr const char* kAppTitle = "Wendle";
+inline constexpr const char* kPreviewTitle = "Applet Preview";
+inline constexpr const char* kSaveChanges = "Save changes to the current Applet?";
+inline constexpr const char* kNoSelectionProperties =
+    "I cannot show the button properties because you do not have any buttons selected.";
+inline constexpr const char* kNoSelectionDelete =
+    "Sorry, I cannot delete because you have no button(s) selected.";
+inline constexpr const char* kConfirmDelete =
+    "Are you sure you want to delete the selected button(s)?";
+inline constexpr const char* kNoSelectionDuplicate =
+    "You must select the button you want to duplicate before pressing the \"Duplicate\" "
+    "button.";
+inline constexpr const char* kFreeArrangement =
+    "You can now drag buttons in the preview window to align them anwhere you want.";
+
+// Menus.
+inline constexpr const char* kFileMenu = "&File";
+inline constexpr const char* kTemplatesMenu = "Templ&ates";
+inline constexpr const char* kOptionsMenu = "&Options";
+inline constexpr const char* kHelpMenu = "&Help";
+inline constexpr const char* kNewApplet = "&New Applet...";
+inline constexpr const char* kOpen = "&Open...";
+inline constexpr const char* kReopen = "&Reopen";
+inline constexpr const char* kSaveApplet = "&Save Applet";
+inline constexpr const char* kSaveAppletAs = "Save Applet &As...";
+inline constexpr const char* kExit = "E&xit";
+inline constexpr const char* kAdvanced = "&Advanced";
+inline constexpr const char* kBrowser = "&Browser";
+inline constexpr const char* kAlignmentGrid = "Alignment &Grid";
+inline constexpr const char* kHelp = "&Help";
+inline constexpr const char* kSamples = "&Samples";
+inline constexpr const char* kAbout = "&About";
+
+// File dialogs.
+inline constexpr const char* kOpenTitle = "Open Wendle File";
+inline constexpr const char* kSaveTitle = "Save Wendle File";
+inline constexpr const char* kOpenFilter = "Wendle File (.wdf) (*.wdf *.wdff)";
+inline constexpr const char* kSaveFilter = "Wendle File (.wdf) (*.wdf)";
+
+// Tool strip and tabs.
+inline constexpr const char* kShowPreview = "&Show Preview";
+inline constexpr const char* kShowPreviewHint = "Shows the applet preview window";
+inline constexpr const char* kTestInBrowser = "&Test in Browser";
+inline constexpr const char* kTestInBrowserHint = "Runs the applet in your web browser";
+inline constexpr const char* kGeneralTab = "General";
+inline constexpr const char* kButtonsTab = "Buttons";
+inline constexpr const char* kHtmlTab = "HTML";
+
+// HTML tab.
+inline constexpr const char* kCopyHtml = "Copy HTM&L to Clipboard";
+inline constexpr const char* kHtmlIntro =
+    "Here is the HTML required for this applet. Copy and paste it in the HTML page which you "
+    "want the applet to appear.";
+inline constexpr const char* kRequiredFiles = "Required Files:";
+inline constexpr const char* kImportant = "Important:";
+inline constexpr const char* kRequiresFile = "This applet requires the file";
+inline constexpr const char* kClassFiles = ".class Files";
+inline constexpr const char* kAlsoRequires = "It also requires all of the";
+inline constexpr const char* kImagesAndSounds = "images and sounds";
+inline constexpr const char* kSameFolder = "to be in the same folder as your html page.";
+inline constexpr const char* kPutAllFiles = "Make sure you put ALL of these files on your site.";
+
+// Preview tool bar hints.
+inline constexpr const char* kSaveHint = "Save";
+inline constexpr const char* kNewButtonHint = "New Button";
+inline constexpr const char* kDuplicateButtonHint = "Duplicate Button";
+inline constexpr const char* kButtonPropertiesHint = "Button Properties";
+inline constexpr const char* kDeleteButtonHint = "Delete Button";
+
+}  // namespace wendle::texts

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "model/Colour.h"
+
+namespace wendle {
+
+// Everything the editor asks the user goes through here, so tests can answer
+// without a person.
+class UserDialogs {
+  public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~UserDialogs() = default;
+
+    // An information message with an OK button.
+    virtual void showMessage(const QString& text) = 0;
+    // A confirmation with Yes and No, or Yes, No and Cancel.
+    virtual Answer ask(const QString& text, bool withCancel) = 0;
+    // The colour dialog in full mode starting at start; none on Cancel.
+    virtual std::optional<Colour> chooseColour(Colour start) = 0;
+
+    struct FileRequest {
+        QString title;
+        QString filter;         // Qt filter text, e.g. "Wendle File (.wdf) (*.wdf *.wdff)"
+        QString folder;         // where the dialog starts
+        QString defaultSuffix;  // added when the user types a name without one
+    };
+    // An existing file to open; empty on Cancel.
+    virtual QString chooseOpenFile(const FileRequest& request) = 0;
+    // A file to save to (the dialog asks before overwriting); empty on Cancel.
+    virtual QString chooseSaveFile(const FileRequest& request) = 0;
+};
+
+}  // namespace wendle

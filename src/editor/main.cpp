@@ -1,0 +1,258 @@
+#include "editor/main.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "editor/AppletView.h"
+#include "editor/ButtonsTab.h"
+#include "editor/Encoding.h"
+#include "editor/GeneralTab.h"
+#include "editor/HtmlTab.h"
+#include "editor/Preview.h"
+#include "editor/Properties.h"
+#include "editor/Texts.h"
+#include "model/AppletHTML.h"
+#include "model/CharacterCheck.h"
+#include "model/Editing.h"
+#include "model/Messages.h"
+#include "model/UpdatingControls.h"
+
+namespace wendle {
+
+TmainWindow::TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), programFolder_(programFolder) {
+    setObjectName("mainWindow");
+    setWindowTitle(texts::kAppTitle);
+    buildMenus();
+    buildTabs();
+    resize(560, 520);
+}
+
+TmainWindow::~TmainWindow() {
+    delete preview_;
+    delete properties_;
+}
+
+TVelkForm& TmainWindow::applet() {
+    return preview_->applet();
+}
+
+void TmainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(texts::kFileMenu);
+    auto add = [this](QMenu* menu, const char* name, const char* caption, auto slot,
+                      QKeySequence shortcut = {}) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        if (!shortcut.isEmpty())
+            action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    add(file, "newMenuItem", texts::kNewApplet, &TmainWindow::newDocument, QKeySequence::New);
+    add(file, "openMenuItem", texts::kOpen, &TmainWindow::openDocument, QKeySequence::Open);
+    QMenu* reopen = file->addMenu(texts::kReopen);
+    reopen->menuAction()->setObjectName("Reopen1");
+    add(file, "saveMenuItem", texts::kSaveApplet, &TmainWindow::saveDocument, QKeySequence::Save);
+    add(file, "SaveAsMenuItem", texts::kSaveAppletAs, &TmainWindow::saveDocumentAs,
+        QKeySequence("Ctrl+Shift+S"));
+    file->addSeparator();
+    add(file, "exitMenuItem", texts::kExit, &QWidget::close, QKeySequence("Ctrl+Q"));
+
+    QMenu* templates = menuBar()->addMenu(texts::kTemplatesMenu);
+    templates->menuAction()->setObjectName("Templates1");
+    QMenu* options = menuBar()->addMenu(texts::kOptionsMenu);
+    (void)options;
+    QMenu* help = menuBar()->addMenu(texts::kHelpMenu);
+    (void)help;
+}
+
+void TmainWindow::buildTabs() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+
+    auto* strip = new QHBoxLayout;
+    auto* showPreview = new QPushButton(texts::kShowPreview, central);
+    showPreview->setObjectName("bShowPreview");
+    showPreview->setToolTip(texts::kShowPreviewHint);
+    connect(showPreview, &QPushButton::clicked, this, [this] {
+        preview_->show();
+        preview_->raise();
+    });
+    strip->addWidget(showPreview);
+    strip->addStretch(1);
+    layout->addLayout(strip);
+
+    tabs_ = new QTabWidget(central);
+    tabs_->setObjectName("PageControl1");
+    generalTab_ = new GeneralTab(*this, tabs_);
+    generalTab_->setObjectName("GeneralTab");
+    buttonsTab_ = new ButtonsTab(*this, tabs_);
+    buttonsTab_->setObjectName("ButtonsTab");
+    htmlTab_ = new HtmlTab(*this, tabs_);
+    htmlTab_->setObjectName("HTMLTab");
+    tabs_->addTab(generalTab_, texts::kGeneralTab);
+    tabs_->addTab(buttonsTab_, texts::kButtonsTab);
+    tabs_->addTab(htmlTab_, texts::kHtmlTab);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (tabs_->widget(index) == htmlTab_)
+            buildAppletHTML();
+    });
+    layout->addWidget(tabs_, 1);
+    setCentralWidget(central);
+}
+
+void TmainWindow::createDocumentWindows() {
+    delete preview_;
+    delete properties_;
+    preview_ = new TPreviewWindow(*this);
+    preview_->applet().setObserver(this);
+    properties_ = new TPropertiesWindow(*this);
+}
+
+void TmainWindow::startUp(const QStringList& arguments) {
+    resetDocument();
+    if (!arguments.isEmpty()) {
+        openPath(arguments.join(' '));
+        return;
+    }
+    for (int i = 0; i < 4; ++i) applet().CreateMenuItem();
+    applet().setClientSize(105, 156);
+    preview_->followAppletSize();
+    UpDateGeneralWindow();
+}
+
+void TmainWindow::openPath(const QString&) {}
+
+void TmainWindow::resetDocument() {
+    UpdatingControlsScope updating;
+    createDocumentWindows();
+    applet().setClientSize(105, 175);
+    preview_->followAppletSize();
+    preview_->show();
+    applet().setModified(false);
+    properties_->hide();
+    UpDateGeneralWindow();
+    buttonsTab_->clearRows();
+    properties_->setApplyToAllStates(true);
+}
+
+void TmainWindow::UpDateGeneralWindow() {
+    UpdatingControlsScope updating;
+    generalTab_->refill();
+}
+
+void TmainWindow::buildAppletHTML() {
+    QStringList lines;
+    for (const auto& line : wendle::buildAppletHTML(applet())) lines << toQString(line);
+    htmlTab_->setLines(lines);
+}
+
+void TmainWindow::updatePropertiesWindow() {
+    if (properties_)
+        properties_->updatePropertiesWindow();
+}
+
+void TmainWindow::repaintPreview() {
+    if (preview_)
+        preview_->view()->update();
+}
+
+void TmainWindow::appletResized() {
+    UpDateGeneralWindow();
+    repaintIfTransparent(applet());
+    repaintPreview();
+}
+
+Colour TmainWindow::getColor(Colour start) {
+    const auto chosen = dialogs_.chooseColour(start);
+    if (!chosen)
+        return start;
+    applet().setModified(true);
+    return *chosen;
+}
+
+bool TmainWindow::checkCharacters(const QString& text) {
+    if (!wendle::checkCharacters(fromQString(text)))
+        return false;
+    dialogs_.showMessage(messages::kCheckCharacters);
+    return true;
+}
+
+bool TmainWindow::checkCharacters2(const QString& text) {
+    if (!wendle::checkCharacters2(fromQString(text)))
+        return false;
+    dialogs_.showMessage(messages::kCheckCharacters2);
+    return true;
+}
+
+void TmainWindow::newDocument() {
+    resetDocument();
+}
+void TmainWindow::openDocument() {}
+void TmainWindow::saveDocument() {}
+void TmainWindow::saveDocumentAs() {}
+
+void TmainWindow::newButton() {
+    const auto created = applet().CreateMenuItem();
+    if (!created.ok())
+        dialogs_.showMessage(toQString(created.message));
+    repaintPreview();
+}
+
+void TmainWindow::deleteButtons() {
+    if (applet().selectedSlots().empty()) {
+        dialogs_.showMessage(texts::kNoSelectionDelete);
+        return;
+    }
+    if (dialogs_.ask(texts::kConfirmDelete, false) != UserDialogs::Answer::Yes)
+        return;
+    UpdatingControlsScope updating;
+    deleteSelected(applet());
+    repaintPreview();
+}
+
+void TmainWindow::duplicateButton() {
+    if (applet().selectedSlots().empty()) {
+        dialogs_.showMessage(texts::kNoSelectionDuplicate);
+        return;
+    }
+    const auto copy = duplicateSelected(applet());
+    if (!copy.ok()) {
+        dialogs_.showMessage(toQString(copy.message));
+        return;
+    }
+    repaintPreview();
+}
+
+void TmainWindow::showButtonProperties() {
+    if (applet().selectedSlots().empty()) {
+        dialogs_.showMessage(texts::kNoSelectionProperties);
+        return;
+    }
+    updatePropertiesWindow();
+    properties_->show();
+    properties_->raise();
+}
+
+void TmainWindow::buttonAdded(TVelkForm& applet, int slot) {
+    buttonsTab_->appendRow(toQString(applet.statePanel(1, slot)->itemName()));
+}
+
+void TmainWindow::buttonRemoved(TVelkForm&, int, int ordinal) {
+    buttonsTab_->removeRow(ordinal);
+}
+
+void TmainWindow::selectionChanged(TVelkForm& applet, int slot, bool selected) {
+    const auto& used = applet.usedSlots();
+    const auto found = std::find(used.begin(), used.end(), slot);
+    if (found != used.end())
+        buttonsTab_->setRowSelected(int(found - used.begin()), selected);
+}
+
+}  // namespace wendle

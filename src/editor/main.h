@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "editor/UserDialogs.h"
+#include "model/VelkForm.h"
+
+class QTabWidget;
+class QMenu;
+class QAction;
+
+namespace wendle {
+
+class TPreviewWindow;
+class TPropertiesWindow;
+class GeneralTab;
+class ButtonsTab;
+class HtmlTab;
+
+// The main window: menus, the General, Buttons and HTML tabs, and the hub
+// through which every editing window reaches the one current applet.
+class TmainWindow : public QMainWindow, public AppletObserver {
+    Q_OBJECT
+
+  public:
+    // programFolder ends in "/"; dialogs answers every question the editor
+    // asks (real dialogs in the program, scripted ones in tests).
+    TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWidget* parent = nullptr);
+    ~TmainWindow() override;
+
+    // The current applet, owned by the preview window.
+    TVelkForm& applet();
+    TPreviewWindow* preview() const { return preview_; }
+    TPropertiesWindow* properties() const { return properties_; }
+    GeneralTab* generalTab() const { return generalTab_; }
+    ButtonsTab* buttonsTab() const { return buttonsTab_; }
+    HtmlTab* htmlTab() const { return htmlTab_; }
+    UserDialogs& dialogs() { return dialogs_; }
+    const QString& programFolder() const { return programFolder_; }
+
+    // Start-up: the arguments joined by blanks name a document to open;
+    // without any, a new applet with four buttons.
+    void startUp(const QStringList& arguments);
+
+    // Replaces the applet by a new, empty one: new preview and properties
+    // windows, client area 105 x 175, General tab refilled, list emptied.
+    void resetDocument();
+    // Refills the General tab from the applet.
+    void UpDateGeneralWindow();
+    // Rebuilds the HTML pane from the applet.
+    void buildAppletHTML();
+    // Refills the properties window from the first selected button.
+    void updatePropertiesWindow();
+    // Repaints whatever changed in the preview.
+    void repaintPreview();
+
+    // The colour dialog from start: OK marks the applet modified and gives
+    // the chosen colour, Cancel gives start.
+    Colour getColor(Colour start);
+    // True (after showing the message) when the text holds a character the
+    // applet's parameters cannot carry.
+    bool checkCharacters(const QString& text);
+    bool checkCharacters2(const QString& text);
+
+    // The preview window was resized by the user: the size fields follow.
+    void appletResized();
+
+    // Document commands.
+    void newDocument();
+    void openDocument();
+    void saveDocument();
+    void saveDocumentAs();
+    // Opens a document with the reader (a missing file does nothing).
+    void openPath(const QString& path);
+
+    // Commands shared by the tool bars, menus and keys.
+    void newButton();
+    void deleteButtons();
+    void duplicateButton();
+    void showButtonProperties();
+
+    // AppletObserver: the button list follows the applet.
+    void buttonAdded(TVelkForm& applet, int slot) override;
+    void buttonRemoved(TVelkForm& applet, int slot, int ordinal) override;
+    void selectionChanged(TVelkForm& applet, int slot, bool selected) override;
+
+  private:
+    void buildMenus();
+    void buildTabs();
+    void createDocumentWindows();
+
+    UserDialogs& dialogs_;
+    QString programFolder_;
+    TPreviewWindow* preview_ = nullptr;
+    TPropertiesWindow* properties_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    GeneralTab* generalTab_ = nullptr;
+    ButtonsTab* buttonsTab_ = nullptr;
+    HtmlTab* htmlTab_ = nullptr;
+};
+
+}  // namespace wendle
