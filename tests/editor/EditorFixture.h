@@ -1,0 +1,38 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <memory>
+
+#include "ScriptedDialogs.h"
+#include "editor/Preview.h"
+#include "editor/main.h"
+#include "model/UpdatingControls.h"
+
+namespace wendle::testing {
+
+// A main window on a fresh start-up applet (four buttons), answered by a
+// script instead of a person.
+class EditorFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setUpdatingControls(false);
+        main = std::make_unique<TmainWindow>(dialogs, QString(WENDLE_PROGRAM_DIR) + "/");
+        main->startUp({});
+    }
+    void TearDown() override {
+        main.reset();
+        setUpdatingControls(false);
+    }
+    TVelkForm& applet() { return main->applet(); }
+    template <typename T>
+    T* find(QWidget* root, const char* name) {
+        return root->findChild<T*>(name);
+    }
+
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TmainWindow> main;
+};
+
+}  // namespace wendle::testing

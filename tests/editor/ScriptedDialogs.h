@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+#include "editor/UserDialogs.h"
+
+namespace wendle::testing {
+
+// Answers the editor's questions from a script and records what was asked.
+class ScriptedDialogs : public UserDialogs {
+  public:
+    QStringList messages;                       // every message shown
+    QStringList questions;                      // every question asked
+    std::deque<Answer> answers;                 // next answers; No when empty
+    std::deque<std::optional<Colour>> colours;  // next colour choices; Cancel when empty
+    std::deque<QString> openFiles;              // next chosen files; Cancel when empty
+    std::deque<QString> saveFiles;
+    QList<Colour> colourStarts;  // the start colour of every colour dialog
+    QList<FileRequest> fileRequests;
+
+    void showMessage(const QString& text) override { messages << text; }
+    Answer ask(const QString& text, bool) override {
+        questions << text;
+        if (answers.empty())
+            return Answer::No;
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::optional<Colour> chooseColour(Colour start) override {
+        colourStarts << start;
+        if (colours.empty())
+            return std::nullopt;
+        const auto colour = colours.front();
+        colours.pop_front();
+        return colour;
+    }
+    QString chooseOpenFile(const FileRequest& request) override {
+        fileRequests << request;
+        return next(openFiles);
+    }
+    QString chooseSaveFile(const FileRequest& request) override {
+        fileRequests << request;
+        return next(saveFiles);
+    }
+
+  private:
+    static QString next(std::deque<QString>& queue) {
+        if (queue.empty())
+            return {};
+        QString file = queue.front();
+        queue.pop_front();
+        return file;
+    }
+};
+
+}  // namespace wendle::testing
