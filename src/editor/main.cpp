@@ -198,6 +198,16 @@ void TmainWindow::openDocument() {}
 void TmainWindow::saveDocument() {}
 void TmainWindow::saveDocumentAs() {}
 
+void TmainWindow::reloadStateImage(TVelkPanel& panel) { panel.setModified(true); }
+
+void TmainWindow::reloadAppletImage() { applet().setModif(true); }
+
+void TmainWindow::deleteReplacedCopies(const std::string&) {}
+
+void TmainWindow::openHelpTopic(int) {}
+
+bool TmainWindow::takeFirstUseFlag(const QString&) { return false; }
+
 void TmainWindow::newButton() {
     const auto created = applet().CreateMenuItem();
     if (!created.ok())

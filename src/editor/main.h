@@ -74,6 +74,20 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // Opens a document with the reader (a missing file does nothing).
     void openPath(const QString& path);
 
+    // Reloads the picture of a face or of the applet's background after its
+    // image name or path changed (the document's folder is the fallback).
+    void reloadStateImage(TVelkPanel& panel);
+    void reloadAppletImage();
+    // An image or sound name was replaced: its stale copies leave the
+    // "Applet Temp" and "Required Files" folders.
+    void deleteReplacedCopies(const std::string& oldName);
+    // Opens a numbered topic of the help document.
+    void openHelpTopic(int topic);
+    // A first-use flag of the settings store ("Showed Preview Hint",
+    // "Showed State Hint"): true the first time it is taken, and then never
+    // again on this installation.
+    bool takeFirstUseFlag(const QString& name);
+
     // Commands shared by the tool bars, menus and keys.
     void newButton();
     void deleteButtons();
