@@ -1,0 +1,49 @@
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Command.h"
+#include "document/AppletDocumentHost.h"
+#include "document/DocumentReader.h"
+#include "model/AppletHTML.h"
+
+namespace wendle::cli {
+
+namespace {
+
+int runHtml(const std::vector<std::string>& args);
+
+const Command kHtml{
+    "html",
+    "html DOC.wdf",
+    "print the HTML block of a document",
+    runHtml,
+};
+const CommandRegistration registration{kHtml};
+
+int runHtml(const std::vector<std::string>& args) {
+    if (args.size() != 1)
+        return usageError(kHtml, args.empty() ? "no document" : "one document");
+    const std::string& path = args[0];
+
+    document::AppletDocumentHost host;
+    const document::ReadResult read = document::readDocument(path, host);
+    // Warnings and errors alike go to standard error; the block alone goes
+    // to standard output, so it can be piped into a page.
+    for (const auto& message : read.messages) std::fprintf(stderr, "%s\n", message.c_str());
+    if (read.outcome == document::ReadOutcome::Missing) {
+        std::fprintf(stderr, "%s\n", document::missingDocumentMessage(path).c_str());
+    }
+    if (!read.succeeded())
+        return 1;
+
+    for (const std::string& line : buildAppletHTML(host.applet())) {
+        std::fwrite(line.data(), 1, line.size(), stdout);
+        std::fputc('\n', stdout);
+    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+}  // namespace wendle::cli

@@ -1,0 +1,50 @@
+#include "document/ReadingSession.h"
+
+#include "document/DocumentHost.h"
+#include "document/FieldReader.h"
+#include "document/NewDocument.h"
+#include "model/UpdatingControls.h"
+
+namespace wendle::document {
+
+namespace {
+
+TVelkForm& replaceApplet(DocumentHost& host) {
+    host.deleteAppletCopies();
+    return host.resetDocument();
+}
+
+std::string folderWithSeparator(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+ReadingSession::ReadingSession(DocumentHost& host, const std::string& path)
+    : host_(host),
+      applet_(replaceApplet(host)),
+      path_(path),
+      fallbackFolder_(folderWithSeparator(path)) {
+    setUpdatingControls(true);
+}
+
+int ReadingSession::createButton(int ordinal, int count) {
+    applet_.setButtonCount(ordinal);
+    const CreateMenuItemResult created = applet_.CreateMenuItem();
+    applet_.setButtonCount(count);
+    if (!created.ok())
+        throw ReadStopped{created.message};
+    return created.slot;
+}
+
+void ReadingSession::finish(bool complete) {
+    applet_.setButtonCount(int(applet_.usedSlots().size()));
+    setUpdatingControls(false);
+    if (complete)
+        applet_.setDocumentPath(path_);
+    applyGeneralRefill(applet_);
+    host_.updateGeneralWindow();
+}
+
+}  // namespace wendle::document
