@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "browser/DriveMap.h"
+#include "browser/FindEvents.h"
+#include "browser/ThreadPriority.h"
+
+namespace wendle {
+
+// Everything a search needs, copied from its component when it starts, so
+// that the worker shares nothing with the user-interface thread but its
+// stop flag.
+struct FindDefinition {
+    std::string fileMask = "*.exe";
+    std::vector<std::string> directories;
+    std::string drives = "C";
+    std::vector<std::string> files;
+    std::string containingText;
+    bool caseSensitive = false;
+    TThreadPriority threadPriority = TThreadPriority::tpNormal;
+    DriveMap driveMap;
+
+    TMatchEvent onFileFound;
+    TNotifyEvent onCompleted;
+    TChangeDirEvent onChangeDirectory;
+};
+
+}  // namespace wendle
