@@ -1,0 +1,66 @@
+#include "platform/RegistryStore.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/Folders.h"
+#include "platform/RegistryFileFormat.h"
+
+namespace wendle::platform {
+
+RegistryStore::RegistryStore(std::string filePath) : filePath_(std::move(filePath)) {
+    FileReadResult file = readWholeFile(filePath_, kSizeLimit);
+    switch (file.status) {
+        case FileReadResult::Status::Missing:
+            loadState_ = LoadState::Missing;
+            return;
+        case FileReadResult::Status::Failed:
+            loadState_ = LoadState::Unreadable;
+            loadFailure_ = file.failure;
+            return;
+        case FileReadResult::Status::Read:
+            break;
+    }
+    RegistryFileFormat::ParseResult parsed = RegistryFileFormat::parse(file.contents);
+    tree_ = std::move(parsed.tree);
+    if (!parsed.recognised) {
+        loadState_ = LoadState::NotOurs;
+    } else if (parsed.skippedLines > 0) {
+        loadState_ = LoadState::Repaired;
+    } else {
+        loadState_ = LoadState::Loaded;
+        return;
+    }
+    damagedContents_ = std::move(file.contents);
+}
+
+std::string RegistryStore::filePathFor(RegistryRoot root) {
+    return userConfigFolder() +
+           (root == RegistryRoot::CurrentUser ? "current-user.reg" : "local-machine.reg");
+}
+
+IoResult RegistryStore::keepDamagedFileAside() {
+    if (damagedContents_.empty())
+        return IoResult::success();
+    IoResult kept = writeFileAtomically(filePath_ + ".corrupt", damagedContents_);
+    if (kept)
+        damagedContents_.clear();
+    return kept;
+}
+
+IoResult RegistryStore::flush() {
+    if (!changed_)
+        return IoResult::success();
+    if (loadState_ == LoadState::Unreadable) {
+        // Its values may still be there; writing ours would destroy them.
+        return loadFailure_;
+    }
+    if (IoResult folder = makeFolders(folderOf(filePath_)); !folder)
+        return folder;
+    if (IoResult kept = keepDamagedFileAside(); !kept)
+        return kept;
+    IoResult written = writeFileAtomically(filePath_, RegistryFileFormat::serialize(tree_));
+    if (written)
+        changed_ = false;
+    return written;
+}
+
+}  // namespace wendle::platform

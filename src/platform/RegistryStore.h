@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+
+#include "platform/IoResult.h"
+#include "platform/RegistryTree.h"
+
+namespace wendle::platform {
+
+// The two roots the program keeps values under. Both live in the user's
+// own config folder: the "local machine" root is simply a second file, as
+// the program needs no rights beyond the user's.
+enum class RegistryRoot { CurrentUser, LocalMachine };
+
+// One root of the store, backed by one file (see RegistryFileFormat). The
+// file is read when the store is made; changes stay in memory until flush(),
+// which replaces the file atomically. Not thread-safe: used on the
+// user-interface thread.
+//
+// A damaged file never stops the program: a file that is not ours gives no
+// values, and a file with bad lines gives the values of its good lines. So
+// that nothing is lost by the next flush, such a file is first copied aside
+// to "<file>.corrupt". A file that exists but cannot be read at all is never
+// overwritten; flush() then reports the failure.
+class RegistryStore {
+  public:
+    enum class LoadState {
+        Missing,   // no file yet: no values
+        Loaded,    // every line parsed
+        Repaired,  // some lines were skipped
+        NotOurs,   // no header of ours: no values
+        Unreadable,
+    };
+
+    explicit RegistryStore(std::string filePath);
+
+    // The file of a root: userConfigFolder() + "current-user.reg" or
+    // "local-machine.reg".
+    static std::string filePathFor(RegistryRoot root);
+
+    const std::string& filePath() const { return filePath_; }
+    LoadState loadState() const { return loadState_; }
+    const IoResult& loadFailure() const { return loadFailure_; }
+
+    const RegistryTree& read() const { return tree_; }
+    // Access for changing; marks the store for writing at the next flush.
+    RegistryTree& edit() {
+        changed_ = true;
+        return tree_;
+    }
+    bool hasChanges() const { return changed_; }
+
+    // Writes the values when anything was changed since the last flush.
+    IoResult flush();
+
+    static constexpr std::size_t kSizeLimit = 16 * 1024 * 1024;
+
+  private:
+    IoResult keepDamagedFileAside();
+
+    std::string filePath_;
+    RegistryTree tree_;
+    LoadState loadState_ = LoadState::Missing;
+    IoResult loadFailure_;
+    std::string damagedContents_;
+    bool changed_ = false;
+};
+
+}  // namespace wendle::platform

@@ -1,0 +1,136 @@
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "FileLimit.h"
+#include "ScratchFolder.h"
+#include "platform/RegistryFileFormat.h"
+#include "platform/RegistryStore.h"
+
+namespace wendle::platform {
+namespace {
+
+using testing::ScratchFolder;
+
+std::vector<std::string> filesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    if (DIR* dir = ::opendir(folder.c_str())) {
+        while (dirent* entry = ::readdir(dir)) {
+            std::string name = entry->d_name;
+            if (name != "." && name != "..")
+                names.push_back(name);
+        }
+        ::closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(RegistryStore, RootsAreTwoFilesInTheUsersConfigFolder) {
+    ScratchFolder scratch;
+    EXPECT_EQ(RegistryStore::filePathFor(RegistryRoot::CurrentUser),
+              scratch / "config/wendle/current-user.reg");
+    EXPECT_EQ(RegistryStore::filePathFor(RegistryRoot::LocalMachine),
+              scratch / "config/wendle/local-machine.reg");
+}
+
+TEST(RegistryStore, ValuesWrittenByOneStoreAreReadByTheNext) {
+    ScratchFolder scratch;
+    const std::string file = RegistryStore::filePathFor(RegistryRoot::LocalMachine);
+    {
+        RegistryStore store(file);
+        EXPECT_EQ(store.loadState(), RegistryStore::LoadState::Missing);
+        store.edit().writeValue("Software\\W", "n", RegistryValue::integer(42));
+        ASSERT_TRUE(store.flush());
+    }
+    RegistryStore again(file);
+    EXPECT_EQ(again.loadState(), RegistryStore::LoadState::Loaded);
+    EXPECT_EQ(again.read().readValue("software\\w", "N"), RegistryValue::integer(42));
+    EXPECT_EQ(filesIn(scratch / "config/wendle"), std::vector<std::string>{"local-machine.reg"});
+}
+
+TEST(RegistryStore, AFileThatIsNotOursGivesNoValuesAndIsKeptAsideBeforeBeingReplaced) {
+    ScratchFolder scratch;
+    const std::string file = scratch / "store.reg";
+    const std::string foreign = "[K]\n\"v\"=dword:00000001\n";
+    ScratchFolder::writeFile(file, foreign);
+
+    RegistryStore store(file);
+    EXPECT_EQ(store.loadState(), RegistryStore::LoadState::NotOurs);
+    EXPECT_FALSE(store.read().readValue("K", "v").has_value());
+
+    store.edit().writeValue("K", "w", RegistryValue::integer(2));
+    ASSERT_TRUE(store.flush());
+    EXPECT_EQ(ScratchFolder::readFile(file + ".corrupt"), foreign);
+    EXPECT_EQ(RegistryStore(file).loadState(), RegistryStore::LoadState::Loaded);
+}
+
+TEST(RegistryStore, AFileWithBadLinesKeepsItsGoodValues) {
+    ScratchFolder scratch;
+    const std::string file = scratch / "store.reg";
+    const std::string damaged =
+        "Wendle Registry Version 1\n[K]\n\"v\"=dword:0000000x\n\"w\"=str:\"kept\"\n";
+    ScratchFolder::writeFile(file, damaged);
+
+    RegistryStore store(file);
+    EXPECT_EQ(store.loadState(), RegistryStore::LoadState::Repaired);
+    EXPECT_EQ(store.read().readValue("K", "w"), RegistryValue::text("kept"));
+    store.edit().writeValue("K", "x", RegistryValue::integer(1));
+    ASSERT_TRUE(store.flush());
+    EXPECT_EQ(ScratchFolder::readFile(file + ".corrupt"), damaged);
+}
+
+TEST(RegistryStore, AFileThatCannotBeReadIsNeverOverwritten) {
+    ScratchFolder scratch;
+    const std::string file = scratch / "store.reg";
+    ASSERT_EQ(::mkdir(file.c_str(), 0700), 0);  // unreadable as a file, even for root
+
+    RegistryStore store(file);
+    EXPECT_EQ(store.loadState(), RegistryStore::LoadState::Unreadable);
+    store.edit().writeValue("K", "v", RegistryValue::integer(1));
+    IoResult flushed = store.flush();
+    EXPECT_FALSE(flushed);
+    EXPECT_NE(flushed.message.find(file), std::string::npos);
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+}
+
+TEST(RegistryStore, AFailedWriteLeavesThePreviousFileAndNoTemporaryFile) {
+    ScratchFolder scratch;
+    const std::string file = scratch / "store.reg";
+    {
+        RegistryStore store(file);
+        store.edit().writeValue("K", "v", RegistryValue::text("old"));
+        ASSERT_TRUE(store.flush());
+    }
+    const std::string before = ScratchFolder::readFile(file);
+
+    RegistryStore store(file);
+    store.edit().writeValue("K", "v", RegistryValue::text(std::string(4096, 'n')));
+    IoResult flushed;
+    {
+        testing::FileSizeLimit limit(before.size() + 100);
+        flushed = store.flush();
+    }
+    EXPECT_FALSE(flushed);
+    EXPECT_EQ(flushed.errorCode, EFBIG);
+    EXPECT_EQ(ScratchFolder::readFile(file), before);
+    EXPECT_EQ(filesIn(scratch.path()), std::vector<std::string>{"store.reg"});
+    EXPECT_TRUE(store.hasChanges());  // a later flush may still succeed
+    EXPECT_TRUE(store.flush());
+}
+
+TEST(RegistryStore, AFileInAMissingFolderIsCreatedWithTheFolder) {
+    ScratchFolder scratch;
+    const std::string file = scratch / "a/b/store.reg";
+    RegistryStore store(file);
+    store.edit().createKey("K");
+    ASSERT_TRUE(store.flush());
+    EXPECT_EQ(RegistryStore(file).loadState(), RegistryStore::LoadState::Loaded);
+}
+
+}  // namespace
+}  // namespace wendle::platform
