@@ -17,10 +17,11 @@ namespace {
 constexpr int kMinimumClientHeight = kToolBarStrip + 1;
 }
 
-TPreviewWindow::TPreviewWindow(TmainWindow& main, QWidget* parent)
+TPreviewWindow::TPreviewWindow(TmainWindow& main, std::unique_ptr<TVelkForm> applet,
+                               QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
       main_(main),
-      applet_(std::make_unique<TVelkForm>()) {
+      applet_(std::move(applet)) {
     setObjectName("PreviewWindow");
     setWindowTitle(texts::kPreviewTitle);
 

@@ -19,7 +19,7 @@ class TPreviewWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit TPreviewWindow(TmainWindow& main, QWidget* parent = nullptr);
+    TPreviewWindow(TmainWindow& main, std::unique_ptr<TVelkForm> applet, QWidget* parent = nullptr);
     ~TPreviewWindow() override;
 
     TVelkForm& applet() { return *applet_; }

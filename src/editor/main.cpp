@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -9,6 +10,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "document/NewDocument.h"
 #include "editor/AppletView.h"
 #include "editor/ButtonsTab.h"
 #include "editor/Encoding.h"
@@ -26,7 +28,10 @@
 namespace wendle {
 
 TmainWindow::TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), programFolder_(programFolder) {
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      programFolder_(programFolder),
+      lifecycle_(documentHost_, QFile::encodeName(programFolder).toStdString()) {
     setObjectName("mainWindow");
     setWindowTitle(texts::kAppTitle);
     buildMenus();
@@ -66,10 +71,32 @@ void TmainWindow::buildMenus() {
 
     QMenu* templates = menuBar()->addMenu(texts::kTemplatesMenu);
     templates->menuAction()->setObjectName("Templates1");
+    // Menu order and the number (tag) each item carries.
+    static constexpr struct {
+        const char* caption;
+        int number;
+    } kTemplates[] = {{"Image Buttons", 4},     {"Navigation Bar", 6},
+                      {"Colorful Toolbar", 0},  {"Transparent Buttons", 1},
+                      {"Vertical Toolbar", 3},  {"Rounded Buttons", 7},
+                      {"Staggered Buttons", 2}, {"Staggered Image Buttons", 5},
+                      {"Relaxing Buttons", 8},  {"Purple Toolbars", 9}};
+    for (const auto& item : kTemplates) {
+        QAction* action = templates->addAction(item.caption);
+        action->setData(item.number);
+        const int number = item.number;
+        connect(action, &QAction::triggered, this, [this, number] { openTemplate(number); });
+    }
+
     QMenu* options = menuBar()->addMenu(texts::kOptionsMenu);
-    (void)options;
+    add(options, "Advanced1", texts::kAdvanced, &TmainWindow::showAdvancedOptions);
+    add(options, "Browser", texts::kBrowser, &TmainWindow::showBrowserChooser);
+    add(options, "Alig1", texts::kAlignmentGrid, &TmainWindow::showAlignmentGrid);
+
     QMenu* help = menuBar()->addMenu(texts::kHelpMenu);
-    (void)help;
+    add(help, "Help2", texts::kHelp, &TmainWindow::showHelp, QKeySequence::HelpContents);
+    add(help, "Samples1", texts::kSamples, &TmainWindow::showSamples);
+    help->addSeparator();
+    add(help, "About", texts::kAbout, &TmainWindow::showAbout);
 }
 
 void TmainWindow::buildTabs() {
@@ -108,9 +135,10 @@ void TmainWindow::buildTabs() {
 }
 
 void TmainWindow::createDocumentWindows() {
+    // Nothing of the old document survives: its windows go with it.
     delete preview_;
     delete properties_;
-    preview_ = new TPreviewWindow(*this);
+    preview_ = new TPreviewWindow(*this, document::newDocumentApplet());
     preview_->applet().setObserver(this);
     properties_ = new TPropertiesWindow(*this);
 }
@@ -118,21 +146,32 @@ void TmainWindow::createDocumentWindows() {
 void TmainWindow::startUp(const QStringList& arguments) {
     resetDocument();
     if (!arguments.isEmpty()) {
+        // A path with blanks that the shell split is joined again.
         openPath(arguments.join(' '));
         return;
     }
-    for (int i = 0; i < 4; ++i) applet().CreateMenuItem();
-    applet().setClientSize(105, 156);
+    for (int i = 0; i < document::kStartupButtons; ++i) applet().CreateMenuItem();
+    applet().setClientSize(document::kNewClientWidth, document::kStartupClientHeight);
     preview_->followAppletSize();
     UpDateGeneralWindow();
 }
 
-void TmainWindow::openPath(const QString&) {}
+void TmainWindow::openPath(const QString& path) {
+    document::readDocument(QFile::encodeName(path).toStdString(), documentHost_);
+    afterDocumentRead();
+}
+
+void TmainWindow::afterDocumentRead() {
+    // Whatever the reader met, the editors show the applet as it now is.
+    setUpdatingControls(false);
+    preview_->followAppletSize();
+    UpDateGeneralWindow();
+    repaintPreview();
+}
 
 void TmainWindow::resetDocument() {
     UpdatingControlsScope updating;
     createDocumentWindows();
-    applet().setClientSize(105, 175);
     preview_->followAppletSize();
     preview_->show();
     applet().setModified(false);
@@ -192,21 +231,67 @@ bool TmainWindow::checkCharacters2(const QString& text) {
 }
 
 void TmainWindow::newDocument() {
-    resetDocument();
+    lifecycle_.newDocument();
 }
-void TmainWindow::openDocument() {}
-void TmainWindow::saveDocument() {}
-void TmainWindow::saveDocumentAs() {}
 
-void TmainWindow::reloadStateImage(TVelkPanel& panel) { panel.setModified(true); }
+void TmainWindow::openDocument() {
+    lifecycle_.open();
+    afterDocumentRead();
+}
 
-void TmainWindow::reloadAppletImage() { applet().setModif(true); }
+void TmainWindow::reopenDocument(const QString& path) {
+    lifecycle_.reopen(QFile::encodeName(path).toStdString());
+    afterDocumentRead();
+}
 
-void TmainWindow::deleteReplacedCopies(const std::string&) {}
+void TmainWindow::saveDocument() {
+    lifecycle_.save();
+}
 
-void TmainWindow::openHelpTopic(int) {}
+void TmainWindow::saveDocumentAs() {
+    lifecycle_.saveAs();
+}
 
-bool TmainWindow::takeFirstUseFlag(const QString&) { return false; }
+void TmainWindow::openTemplate(int number) {
+    lifecycle_.openTemplate(number);
+    afterDocumentRead();
+}
+
+void TmainWindow::closeEvent(QCloseEvent* event) {
+    if (!lifecycle_.close()) {
+        event->ignore();
+        return;
+    }
+    if (preview_)
+        preview_->hide();
+    if (properties_)
+        properties_->hide();
+    event->accept();
+}
+
+void TmainWindow::deleteAppletCopies() {}
+
+void TmainWindow::addRecentDocument(const QString&) {}
+
+void TmainWindow::loadAppletImage(TVelkForm& applet, const std::string&) {
+    applet.setModif(true);
+}
+
+void TmainWindow::loadStateImage(TVelkPanel& panel, const std::string&) {
+    panel.setModified(true);
+}
+
+void TmainWindow::showAdvancedOptions() {}
+
+void TmainWindow::showAlignmentGrid() {}
+
+void TmainWindow::showBrowserChooser() {}
+
+void TmainWindow::showHelp() {}
+
+void TmainWindow::showSamples() {}
+
+void TmainWindow::showAbout() {}
 
 void TmainWindow::newButton() {
     const auto created = applet().CreateMenuItem();

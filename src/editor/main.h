@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "editor/EditorDocumentHost.h"
 #include "editor/UserDialogs.h"
 #include "model/VelkForm.h"
 
@@ -71,8 +72,29 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void openDocument();
     void saveDocument();
     void saveDocumentAs();
+    void openTemplate(int number);
+    void reopenDocument(const QString& path);
+    document::DocumentLifecycle& lifecycle() { return lifecycle_; }
+    document::LifecycleHost& documentHost() { return documentHost_; }
+
+    // Working copies of the applet's images and sounds leave the working
+    // folders (closing, replacing the document).
+    void deleteAppletCopies();
+    // Puts a document at the top of the recent documents.
+    void addRecentDocument(const QString& path);
+    // Loads pictures with a fallback folder (ends in a separator).
+    void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder);
+    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder);
     // Opens a document with the reader (a missing file does nothing).
     void openPath(const QString& path);
+
+    // The Options and Help menus.
+    void showAdvancedOptions();
+    void showAlignmentGrid();
+    void showBrowserChooser();
+    void showHelp();
+    void showSamples();
+    void showAbout();
 
     // Reloads the picture of a face or of the applet's background after its
     // image name or path changed (the document's folder is the fallback).
@@ -99,13 +121,19 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void buttonRemoved(TVelkForm& applet, int slot, int ordinal) override;
     void selectionChanged(TVelkForm& applet, int slot, bool selected) override;
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void buildMenus();
     void buildTabs();
     void createDocumentWindows();
+    void afterDocumentRead();
 
     UserDialogs& dialogs_;
     QString programFolder_;
+    EditorDocumentHost documentHost_{*this};
+    document::DocumentLifecycle lifecycle_;
     TPreviewWindow* preview_ = nullptr;
     TPropertiesWindow* properties_ = nullptr;
     QTabWidget* tabs_ = nullptr;

@@ -1,0 +1,81 @@
+#include "editor/EditorDocumentHost.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include "editor/ButtonsTab.h"
+#include "editor/Encoding.h"
+#include "editor/HtmlTab.h"
+#include "editor/Texts.h"
+#include "editor/main.h"
+
+namespace wendle {
+
+TVelkForm& EditorDocumentHost::currentApplet() {
+    return main_.applet();
+}
+
+document::LifecycleHost::Answer EditorDocumentHost::askSaveChanges() {
+    switch (main_.dialogs().ask(texts::kSaveChanges, true)) {
+        case UserDialogs::Answer::Yes:
+            return Answer::Yes;
+        case UserDialogs::Answer::No:
+            return Answer::No;
+        case UserDialogs::Answer::Cancel:
+            break;
+    }
+    return Answer::Cancel;
+}
+
+std::string EditorDocumentHost::chooseOpenPath(const std::string& folder) {
+    const QString path = main_.dialogs().chooseOpenFile(
+        {texts::kOpenTitle, texts::kOpenFilter, QFile::decodeName(folder.c_str()), "wdf"});
+    return QFile::encodeName(path).toStdString();
+}
+
+std::string EditorDocumentHost::chooseSavePath(const std::string& folder) {
+    const QString path = main_.dialogs().chooseSaveFile(
+        {texts::kSaveTitle, texts::kSaveFilter, QFile::decodeName(folder.c_str()), "wdf"});
+    return QFile::encodeName(path).toStdString();
+}
+
+TVelkForm& EditorDocumentHost::resetDocument() {
+    main_.resetDocument();
+    return main_.applet();
+}
+
+void EditorDocumentHost::deleteAppletCopies() {
+    main_.deleteAppletCopies();
+}
+
+void EditorDocumentHost::addRecentDocument(const std::string& path) {
+    main_.addRecentDocument(QFile::decodeName(path.c_str()));
+}
+
+void EditorDocumentHost::showMessage(const std::string& text) {
+    main_.dialogs().showMessage(toQString(text));
+}
+
+void EditorDocumentHost::updateGeneralWindow() {
+    main_.UpDateGeneralWindow();
+}
+
+void EditorDocumentHost::setButtonListCaption(int ordinal, const std::string& name) {
+    main_.buttonsTab()->setRowCaption(ordinal, toQString(name));
+}
+
+void EditorDocumentHost::loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) {
+    main_.loadAppletImage(applet, fallbackFolder);
+}
+
+void EditorDocumentHost::loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) {
+    main_.loadStateImage(panel, fallbackFolder);
+}
+
+void EditorDocumentHost::htmlRebuilt(const std::vector<std::string>& lines) {
+    QStringList pane;
+    for (const auto& line : lines) pane << toQString(line);
+    main_.htmlTab()->setLines(pane);
+}
+
+}  // namespace wendle
