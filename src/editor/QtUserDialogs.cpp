@@ -2,8 +2,14 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+
+#include "editor/Encoding.h"
+#include "platform/Folders.h"
+#include "platform/HelpViewer.h"
+#include "platform/Shell.h"
 
 namespace wendle {
 
@@ -66,6 +72,35 @@ QString QtUserDialogs::chooseSaveFile(const FileRequest& request) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();
+}
+
+namespace {
+
+std::string localPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString errorText(const platform::IoResult& result) {
+    return result.ok ? QString() : QString::fromLocal8Bit(result.message.c_str());
+}
+
+}  // namespace
+
+QString QtUserDialogs::openHelp(int topic) {
+    const platform::Shell shell;
+    const platform::HelpViewer viewer(shell, platform::programFolder(),
+                                      platform::userCacheFolder());
+    return errorText(topic == 0 ? viewer.openContents() : viewer.openTopic(topic));
+}
+
+QString QtUserDialogs::openExternal(const QString& target) {
+    return errorText(platform::Shell().open(localPath(target)));
+}
+
+QString QtUserDialogs::startProgram(const QString& program, const QString& argument,
+                                    const QString& workingFolder) {
+    return errorText(platform::Shell().startProgram(localPath(program), localPath(argument),
+                                                    localPath(workingFolder)));
 }
 
 }  // namespace wendle

@@ -287,9 +287,15 @@ void TmainWindow::showAlignmentGrid() {}
 
 void TmainWindow::showBrowserChooser() {}
 
-void TmainWindow::showHelp() {}
+void TmainWindow::showHelp() {
+    dialogs_.openHelp(0);
+}
 
-void TmainWindow::showSamples() {}
+void TmainWindow::showSamples() {
+    const QString error = dialogs_.openExternal(programFolder_ + "Samples.html");
+    if (!error.isEmpty())
+        dialogs_.showMessage(error);
+}
 
 void TmainWindow::showAbout() {}
 

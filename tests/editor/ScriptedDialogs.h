@@ -20,6 +20,9 @@ class ScriptedDialogs : public UserDialogs {
     std::deque<QString> saveFiles;
     QList<Colour> colourStarts;  // the start colour of every colour dialog
     QList<FileRequest> fileRequests;
+    QList<int> helpTopics;  // every help topic opened (0: contents)
+    QStringList opened;     // every file, folder or page opened
+    QStringList started;    // "program|argument|folder" of every start
 
     void showMessage(const QString& text) override { messages << text; }
     Answer ask(const QString& text, bool) override {
@@ -45,6 +48,20 @@ class ScriptedDialogs : public UserDialogs {
     QString chooseSaveFile(const FileRequest& request) override {
         fileRequests << request;
         return next(saveFiles);
+    }
+
+    QString openHelp(int topic) override {
+        helpTopics << topic;
+        return {};
+    }
+    QString openExternal(const QString& target) override {
+        opened << target;
+        return {};
+    }
+    QString startProgram(const QString& program, const QString& argument,
+                         const QString& folder) override {
+        started << program + "|" + argument + "|" + folder;
+        return {};
     }
 
   private:
