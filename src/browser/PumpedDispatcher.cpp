@@ -50,4 +50,9 @@ int PumpedDispatcher::runPending() {
     return ran;
 }
 
+std::size_t PumpedDispatcher::queued() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return calls_.size();
+}
+
 }  // namespace wendle

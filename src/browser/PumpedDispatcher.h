@@ -24,11 +24,13 @@ class PumpedDispatcher final : public UiDispatcher {
 
     // Runs the calls queued right now and returns how many ran.
     int runPending();
+    // How many calls are waiting to run.
+    std::size_t queued() const;
 
   private:
     bool runOne(std::unique_lock<std::mutex>& lock);
 
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     std::condition_variable queued_;
     std::deque<std::function<void()>> calls_;
 };
