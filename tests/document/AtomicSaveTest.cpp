@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstring>
+
+#include "DocumentTestSupport.h"
+#include "document/DocumentWriter.h"
+#include "document/NewDocument.h"
+
+namespace wendle::document {
+namespace {
+
+using test::readFile;
+using test::TempFolder;
+
+mode_t modeOf(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+std::unique_ptr<TVelkForm> documentWithButtons(int buttons) {
+    auto applet = newDocumentApplet();
+    for (int i = 0; i < buttons; ++i) {
+        const int slot = applet->CreateMenuItem().slot;
+        applet->statePanel(1, slot)->setCaption("Button\r\nwith two lines");
+        applet->statePanel(1, slot)->setLink("page" + std::to_string(i) + ".html");
+    }
+    return applet;
+}
+
+// What a save in a child process reported.
+struct ChildSave {
+    bool saved = false;
+    bool modified = false;
+    std::string message;
+};
+
+// Saves in a child process whose files may not grow beyond `limit` bytes, so
+// the write fails part of the way, as on a full disk.
+ChildSave saveWithFileSizeLimit(TVelkForm& applet, rlim_t limit) {
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return {};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        AppletDocumentHost host;
+        const SaveResult result = writeDocument(applet, host);
+        const std::string report = std::string(result.saved() ? "1" : "0") +
+                                   (applet.modified() ? "1" : "0") + result.message;
+        const bool told =
+            ::write(channel[1], report.data(), report.size()) == ssize_t(report.size());
+        ::_exit(told ? 0 : 1);
+    }
+    ::close(channel[1]);
+    std::string report;
+    char buffer[512];
+    ssize_t got;
+    while ((got = ::read(channel[0], buffer, sizeof buffer)) > 0)
+        report.append(buffer, std::size_t(got));
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (report.size() < 2)
+        return {};
+    return {report[0] == '1', report[1] == '1', report.substr(2)};
+}
+
+struct FailingWriteCase {
+    const char* name;
+    int buttons;
+    // Bytes the new file may reach, as a share of the whole document.
+    double share;
+};
+
+class FailingWrite : public ::testing::TestWithParam<FailingWriteCase> {};
+
+TEST_P(FailingWrite, LeavesThePreviousDocumentAsItWasAndSaysWhy) {
+    const FailingWriteCase& c = GetParam();
+    TempFolder folder;
+    const std::string target = folder.file("bar.wdf");
+    const std::string previous = "Wendle File\r\nthe previous document\r\n";
+    test::writeFile(target, previous);
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+
+    auto applet = documentWithButtons(c.buttons);
+    applet->setDocumentPath(target);
+    const std::size_t size = composeDocument(*documentWithButtons(c.buttons)).bytes.size();
+    if (c.buttons == 1) {
+        ASSERT_LT(size, 16u * 1024u);
+    } else {
+        ASSERT_GT(size, 64u * 1024u);
+    }
+    const auto limit = rlim_t(double(size) * c.share);
+
+    const ChildSave save = saveWithFileSizeLimit(*applet, limit);
+    EXPECT_FALSE(save.saved);
+    EXPECT_TRUE(save.modified);
+    EXPECT_EQ(save.message, "Could not save '" + target + "': " + std::strerror(EFBIG));
+    EXPECT_EQ(readFile(target), previous);
+    EXPECT_EQ(modeOf(target), 0640u);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"bar.wdf"}) << "temporary file left";
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, FailingWrite,
+                         ::testing::Values(FailingWriteCase{"SmallDocumentNoRoomAtAll", 1, 0.0},
+                                           FailingWriteCase{"SmallDocumentHalfWritten", 1, 0.5},
+                                           FailingWriteCase{"SmallDocumentAllButTheLastByte", 1,
+                                                            0.9999},
+                                           FailingWriteCase{"LargeDocumentFirstBlock", 99, 0.01},
+                                           FailingWriteCase{"LargeDocumentAlmostAll", 99, 0.999}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AtomicSave, ThePlainSaveWithTheSameLimitSucceeds) {
+    // The limit itself is no obstacle when the document fits.
+    TempFolder folder;
+    auto applet = documentWithButtons(1);
+    applet->setDocumentPath(folder.file("fits.wdf"));
+    const std::size_t size = composeDocument(*documentWithButtons(1)).bytes.size();
+    const ChildSave save = saveWithFileSizeLimit(*applet, rlim_t(size));
+    EXPECT_TRUE(save.saved) << save.message;
+    EXPECT_EQ(readFile(folder.file("fits.wdf")).size(), size);
+}
+
+TEST(AtomicSave, ReplacesTheDocumentKeepingItsPermissions) {
+    TempFolder folder;
+    const std::string target = folder.file("keep.wdf");
+    test::writeFile(target, "old");
+    ASSERT_EQ(::chmod(target.c_str(), 0604), 0);
+    auto applet = documentWithButtons(2);
+    applet->setDocumentPath(target);
+    AppletDocumentHost host;
+
+    const SaveResult result = writeDocument(*applet, host);
+    ASSERT_TRUE(result.saved()) << result.message;
+    EXPECT_FALSE(applet->modified());
+    EXPECT_EQ(modeOf(target), 0604u);
+    EXPECT_EQ(readFile(target).substr(0, 13), "Wendle File\r\n");
+    EXPECT_EQ(host.recentDocuments(), std::vector<std::string>{target});
+    EXPECT_EQ(host.htmlLines().size(), 8u);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"keep.wdf"});
+}
+
+TEST(AtomicSave, ANewFileGetsTheBitsTheUmaskAllows) {
+    TempFolder folder;
+    const mode_t mask = ::umask(022);
+    auto applet = documentWithButtons(0);
+    applet->setDocumentPath(folder.file("new.wdf"));
+    AppletDocumentHost host;
+    const bool saved = writeDocument(*applet, host).saved();
+    ::umask(mask);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(modeOf(folder.file("new.wdf")), 0644u);
+}
+
+TEST(AtomicSave, AFolderInTheWayIsReportedAndLeftAlone) {
+    TempFolder folder;
+    const std::string target = folder.file("folder.wdf");
+    ASSERT_EQ(::mkdir(target.c_str(), 0755), 0);
+    test::writeFile(target + "/inside", "x");
+    auto applet = documentWithButtons(1);
+    applet->setDocumentPath(target);
+    AppletDocumentHost host;
+
+    const SaveResult result = writeDocument(*applet, host);
+    EXPECT_EQ(result.outcome, SaveOutcome::Failed);
+    EXPECT_EQ(result.message, "Could not save '" + target + "': " + std::strerror(EISDIR));
+    EXPECT_EQ(host.messages(), std::vector<std::string>{result.message});
+    EXPECT_TRUE(applet->modified());
+    EXPECT_TRUE(host.recentDocuments().empty());
+    EXPECT_EQ(readFile(target + "/inside"), "x");
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"folder.wdf"});
+}
+
+TEST(AtomicSave, AMissingFolderIsReported) {
+    TempFolder folder;
+    auto applet = documentWithButtons(1);
+    applet->setDocumentPath(folder.file("no/such/folder.wdf"));
+    AppletDocumentHost host;
+    const SaveResult result = writeDocument(*applet, host);
+    EXPECT_EQ(result.outcome, SaveOutcome::Failed);
+    EXPECT_NE(result.message.find(std::strerror(ENOENT)), std::string::npos) << result.message;
+}
+
+TEST(AtomicSave, ALinkToADocumentStaysALink) {
+    TempFolder folder;
+    const std::string real = folder.file("real.wdf");
+    const std::string link = folder.file("link.wdf");
+    test::writeFile(real, "old");
+    ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+    auto applet = documentWithButtons(1);
+    applet->setDocumentPath(link);
+    AppletDocumentHost host;
+    ASSERT_TRUE(writeDocument(*applet, host).saved());
+    struct stat info {};
+    ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(readFile(real).substr(0, 11), "Wendle File");
+}
+
+TEST(AtomicSave, NoPathWritesNothing) {
+    auto applet = documentWithButtons(1);
+    AppletDocumentHost host;
+    EXPECT_EQ(writeDocument(*applet, host).outcome, SaveOutcome::NoPath);
+    EXPECT_TRUE(applet->modified());
+}
+
+// Permissions do not stop the superuser, who runs these tests in CI; these
+// two run for everybody else.
+TEST(AtomicSave, AWriteProtectedDocumentStaysAsItIs) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not apply to the superuser";
+    TempFolder folder;
+    const std::string target = folder.file("locked.wdf");
+    test::writeFile(target, "locked");
+    ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
+    auto applet = documentWithButtons(1);
+    applet->setDocumentPath(target);
+    AppletDocumentHost host;
+    const SaveResult result = writeDocument(*applet, host);
+    EXPECT_EQ(result.message, "Could not save '" + target + "': " + std::strerror(EACCES));
+    EXPECT_EQ(readFile(target), "locked");
+}
+
+TEST(AtomicSave, AFolderWithoutWritePermissionIsReported) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not apply to the superuser";
+    TempFolder folder;
+    const std::string target = folder.file("doc.wdf");
+    test::writeFile(target, "kept");
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
+    auto applet = documentWithButtons(1);
+    applet->setDocumentPath(target);
+    AppletDocumentHost host;
+    const SaveResult result = writeDocument(*applet, host);
+    EXPECT_EQ(result.message, "Could not save '" + target + "': " + std::strerror(EACCES));
+    EXPECT_EQ(readFile(target), "kept");
+}
+
+}  // namespace
+}  // namespace wendle::document
