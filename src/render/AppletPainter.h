@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+
+#include "model/VelkForm.h"
+#include "render/Raster.h"
+
+namespace wendle {
+
+// Draws the applet area exactly as the preview shows it below its tool bar
+// (client y >= 25 lands at y - 25): the canvas, then the faces of the given
+// state (1..3) in stacking order, back to front, each with its caption, then
+// the text box when it is shown. The preview widget and wendle-cli render
+// both draw through here. Every cache is used and kept up to date, so a
+// repaint with nothing changed only copies pixels.
+//
+// target becomes the size of the applet. Returns false, drawing nothing,
+// when the applet is too large to be drawn.
+bool paintApplet(TVelkForm& applet, Raster& target, int state);
+// The same for the state the preview shows (the first active one).
+bool paintApplet(TVelkForm& applet, Raster& target);
+
+// The same into a new image; a null image when the applet is too large or
+// has no area.
+QImage renderApplet(TVelkForm& applet, int state);
+
+}  // namespace wendle

@@ -1,0 +1,85 @@
+#include "render/CaptionLayout.h"
+
+namespace wendle {
+
+namespace {
+
+std::vector<QString> paragraphsOf(const QString& text) {
+    std::vector<QString> paragraphs;
+    QString current;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            paragraphs.push_back(current);
+            current.clear();
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+        } else {
+            current += c;
+        }
+    }
+    paragraphs.push_back(current);
+    return paragraphs;
+}
+
+QString withoutTrailingSpaces(QString text) {
+    while (!text.isEmpty() && text.back() == u' ') text.chop(1);
+    return text;
+}
+
+// Greedy word wrap: as many words as fit on a line; the spaces at a break
+// belong to neither line.
+void wrapParagraph(const QString& paragraph, const QFontMetrics& metrics, int width,
+                   std::vector<QString>& lines) {
+    qsizetype start = 0;
+    const qsizetype length = paragraph.size();
+    if (length == 0) {
+        lines.push_back(QString());
+        return;
+    }
+    while (start < length) {
+        qsizetype fitted = -1;
+        qsizetype end = start;
+        while (end < length) {
+            // The end of the next word.
+            while (end < length && paragraph[end] == u' ') ++end;
+            while (end < length && paragraph[end] != u' ') ++end;
+            const QString candidate = withoutTrailingSpaces(paragraph.mid(start, end - start));
+            if (fitted >= 0 && metrics.horizontalAdvance(candidate) > width)
+                break;
+            fitted = end;
+            if (metrics.horizontalAdvance(candidate) > width)
+                break;  // one word, too wide
+        }
+        lines.push_back(withoutTrailingSpaces(paragraph.mid(start, fitted - start)));
+        start = fitted;
+        while (start < length && paragraph[start] == u' ') ++start;
+    }
+}
+
+}  // namespace
+
+std::vector<CaptionLine> layOutCaption(const QString& text, const QFontMetrics& metrics, int width,
+                                       int height, int alignment) {
+    std::vector<QString> lines;
+    for (const QString& paragraph : paragraphsOf(text)) {
+        wrapParagraph(paragraph, metrics, width, lines);
+    }
+    const int lineHeight = metrics.height();
+    const int blockTop = (height - int(lines.size()) * lineHeight) / 2;
+
+    std::vector<CaptionLine> placed;
+    placed.reserve(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int lineWidth = metrics.horizontalAdvance(lines[i]);
+        int x = 0;
+        if (alignment == kAlignCentre)
+            x = (width - lineWidth) / 2;
+        if (alignment == kAlignRight)
+            x = width - lineWidth;
+        placed.push_back(CaptionLine{lines[i], x, blockTop + int(i) * lineHeight});
+    }
+    return placed;
+}
+
+}  // namespace wendle

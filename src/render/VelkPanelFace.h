@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+#include "model/VelkPanel.h"
+#include "render/Geometry.h"
+#include "render/Raster.h"
+
+namespace wendle {
+
+// Rebuilds a face's raster in the applet's order: background (the canvas
+// showing through, the gradient, or bkColor), picture, border, highlight
+// box, selection mark; and hands the caption layers their text and font.
+// Despite its name it draws the whole face. canvasRaster is the applet's
+// canvas (used when the face is transparent). Clears the face's modified flag.
+void DrawBorder(TVelkPanel& face, const Raster& canvasRaster);
+// The same for the part area (face coordinates) only.
+void DrawBorder(TVelkPanel& face, const Raster& canvasRaster, const Rect& area);
+
+// Paints the face with its caption onto target (applet coordinates: the
+// face sits at (left, top - 25)). Only the part inside target is drawn and
+// kept; the cached pixels are copied as they are unless the face is stale
+// (see FaceDrawing::Drawn). canvasGeneration tells a transparent face
+// whether the canvas behind it was redrawn.
+void paintFace(TVelkPanel& face, const Raster& canvasRaster, std::uint64_t canvasGeneration,
+               Raster& target);
+
+}  // namespace wendle
