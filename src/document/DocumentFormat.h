@@ -21,8 +21,11 @@ inline constexpr int kRecordPadding = 5;
 // far above the preview's client coordinates.
 inline constexpr int kOldVersionOffset = 25;
 
-// Limits that keep a broken file from asking for gigantic rasters.
+// Limits that keep a broken file from asking for gigantic rasters: no
+// width or height beyond kMaxExtent, except the preview's client height,
+// which adds the tool bar strip to the applet's height.
 inline constexpr int kMaxExtent = 8192;
+inline constexpr int kMaxClientHeight = kMaxExtent + 25;
 inline constexpr int kMinPosition = -32768;
 inline constexpr int kMaxPosition = 32767;
 // No document comes near this; a bigger file is not read into memory.

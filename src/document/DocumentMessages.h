@@ -18,12 +18,10 @@ inline constexpr const char* kNotValidButtonCount =
     "' is not a valid number of buttons: an applet holds 0 to 99 buttons";
 
 // "'" + the line + kNotValidSize
-inline constexpr const char* kNotValidSize =
-    "' is not a valid size: sizes run from 0 to 8192 pixels";
+inline constexpr const char* kNotValidSize = "' is not a valid size in pixels";
 
 // "'" + the line + kNotValidPosition
-inline constexpr const char* kNotValidPosition =
-    "' is not a valid position: positions run from -32768 to 32767";
+inline constexpr const char* kNotValidPosition = "' is not a valid position in pixels";
 
 // "'" + the path + kTooLarge
 inline constexpr const char* kTooLarge = "' is too large to be a Wendle document";

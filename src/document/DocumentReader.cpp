@@ -33,7 +33,7 @@ ReadResult tell(DocumentHost& host, ReadResult result, const std::string& messag
 
 void readAppletValues(FieldReader& in, TVelkForm& applet, const Layout& layout) {
     const int width = in.extent();
-    const int height = in.extent() + layout.offset;
+    const int height = in.extent(layout.offset, format::kMaxClientHeight);
     applet.setClientSize(width, height);
     applet.setBorderWidth(std::int16_t(in.integer()));
     applet.setBdrStyle(std::int16_t(in.integer()));

@@ -28,14 +28,15 @@ Colour FieldReader::colour() {
     return *value;
 }
 
-int FieldReader::extent() {
+int FieldReader::extent(int offset, int maximum) {
     const std::string_view line = lines_.next();
     const auto value = parsePlatformInteger(line);
     if (!value)
         stop(line, messages::kNotValidInteger);
-    if (*value < 0 || *value > format::kMaxExtent)
+    const long long extent = (long long)*value + offset;
+    if (extent < 0 || extent > maximum)
         stop(line, messages::kNotValidSize);
-    return *value;
+    return int(extent);
 }
 
 int FieldReader::position(int offset) {
@@ -43,10 +44,11 @@ int FieldReader::position(int offset) {
     const auto value = parsePlatformInteger(line);
     if (!value)
         stop(line, messages::kNotValidInteger);
-    if (*value < format::kMinPosition || *value > format::kMaxPosition) {
+    const long long position = (long long)*value + offset;
+    if (position < format::kMinPosition || position > format::kMaxPosition) {
         stop(line, messages::kNotValidPosition);
     }
-    return *value + offset;
+    return int(position);
 }
 
 int FieldReader::buttonCount() {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/DocumentFormat.h"
 #include "document/LineCursor.h"
 #include "model/Colour.h"
 
@@ -29,9 +30,11 @@ class FieldReader {
     bool flag() { return lines_.next() == "1"; }
     std::int32_t integer();
     Colour colour();
-    // A width or height: 0 to kMaxExtent.
-    int extent();
-    // A left or top: kMinPosition to kMaxPosition, before the offset.
+    // A width or height, plus the offset: 0 to maximum.
+    int extent(int offset = 0, int maximum = format::kMaxExtent);
+    // A left or top, plus the offset: kMinPosition to kMaxPosition. The
+    // limits hold for the value stored, so what is read can be written and
+    // read again.
     int position(int offset = 0);
     // A button count: 0 to 99.
     int buttonCount();

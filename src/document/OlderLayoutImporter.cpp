@@ -9,9 +9,8 @@ namespace wendle::document {
 
 namespace {
 
-// Lines of the applet part, 1-based.
+// The first line the importer reads, 1-based.
 constexpr int kFirstAppletLine = 21;
-constexpr int kLastAppletLine = 51;
 // Lines in each state's group and in each caption entry.
 constexpr int kStateGroupLines = 20;
 constexpr int kCaptionEntryLines = 10;
@@ -26,8 +25,8 @@ constexpr std::int16_t kBumpStyle = 3;
 
 int readAppletValues(FieldReader& in, TVelkForm& applet) {
     in.skip(kFirstAppletLine - 1);
-    const int width = in.extent();   // 21
-    const int height = in.extent();  // 22: already the client height
+    const int width = in.extent();                              // 21
+    const int height = in.extent(0, format::kMaxClientHeight);  // 22: the client height
     applet.setClientSize(width, height);
     in.skip(2);                                         // 23, 24
     applet.setBorderWidth(std::int16_t(in.integer()));  // 25
@@ -48,7 +47,6 @@ int readAppletValues(FieldReader& in, TVelkForm& applet) {
     applet.setImageStyle(std::uint8_t(in.integer()));  // 49
     in.skip(1);                                        // 50
     applet.setBkColor(in.colour());                    // 51
-    static_assert(kLastAppletLine == 51);
     return count;
 }
 
