@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "browser/FileMask.h"
@@ -13,11 +14,25 @@ namespace wendle {
 
 namespace {
 
+// ASCII lower case, eight bytes at a time: for each byte below 0x80, adding
+// 0x3F sets its top bit from 'A' up and adding 0x25 sets it from past 'Z' up;
+// where exactly one of the two is set the byte is a capital, and 0x20 makes
+// it small. No sum carries into the next byte.
 void lowerAscii(char* bytes, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) {
-        const unsigned char c = static_cast<unsigned char>(bytes[i]);
-        bytes[i] = static_cast<char>(c + ((static_cast<unsigned char>(c - 'A') < 26u) << 5));
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kTopBits = 0x80 * kOnes;
+    std::size_t i = 0;
+    for (; i + 8 <= count; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes + i, 8);
+        const std::uint64_t low7 = word & ~kTopBits;
+        const std::uint64_t fromA = low7 + (0x80 - 'A') * kOnes;
+        const std::uint64_t pastZ = low7 + (0x80 - 'Z' - 1) * kOnes;
+        const std::uint64_t capitals = (fromA ^ pastZ) & ~word & kTopBits;
+        word |= capitals >> 2;
+        std::memcpy(bytes + i, &word, 8);
     }
+    for (; i < count; ++i) bytes[i] = asciiLower(bytes[i]);
 }
 
 // Fills `count` bytes unless the file ends first; returns how many were read,

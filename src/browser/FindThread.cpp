@@ -4,7 +4,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "browser/FileSystemKind.h"
 
@@ -71,6 +73,7 @@ void TFindThread::Execute() {
     applyToCurrentThread(definition_.threadPriority);
     userId_ = geteuid();
     mayKeepAccessTime_ = userId_ == 0;
+    mounts_ = MountTable::read();
     for (const char letter : definition_.drives) {
         if (Terminated())
             break;
@@ -101,6 +104,13 @@ void TFindThread::SearchDirectory(char driveLetter, const std::string& folder) {
     driveLetter_ = driveLetter;
     driveRoot_ = definition_.driveMap.root(driveLetter);
     folder_ = folder;
+    startFolder_ = folder;
+    if (mounts_) {
+        std::unique_ptr<char, decltype(&std::free)> real(realpath(folder.c_str(), nullptr),
+                                                         &std::free);
+        realStartFolder_ = real ? real.get() : folder;
+        mountsBelowStart_ = mounts_->anyBelow(realStartFolder_);
+    }
     walk(fd, 0, fileSystemTypeOf(fd));
 }
 
@@ -144,10 +154,13 @@ void TFindThread::walk(int folderFd, std::size_t depth, unsigned long fileSystem
         const int childFd = openat(folderFd, name, kOpenFolder | O_NOFOLLOW);
         if (childFd < 0)
             continue;
-        const unsigned long childType = fileSystemTypeOf(childFd);
-        if (childType != fileSystemType && isPseudoOrNetworkFileSystem(childType)) {
-            close(childFd);
-            continue;
+        unsigned long childType = fileSystemType;
+        if (mayBeMountPoint(name)) {
+            childType = fileSystemTypeOf(childFd);
+            if (childType != fileSystemType && isPseudoOrNetworkFileSystem(childType)) {
+                close(childFd);
+                continue;
+            }
         }
         if (folder_.back() != '/')
             folder_ += '/';
@@ -156,6 +169,19 @@ void TFindThread::walk(int folderFd, std::size_t depth, unsigned long fileSystem
         folder_.resize(folderLength);
     }
     close(folderFd);
+}
+
+bool TFindThread::mayBeMountPoint(const char* subfolder) {
+    if (!mounts_)
+        return true;
+    if (!mountsBelowStart_)
+        return false;
+    realSubfolder_.assign(realStartFolder_);
+    realSubfolder_.append(folder_, startFolder_.size());
+    if (realSubfolder_.back() != '/')
+        realSubfolder_ += '/';
+    realSubfolder_ += subfolder;
+    return mounts_->isMountPoint(realSubfolder_);
 }
 
 void TFindThread::MatchFiles(int folderFd, const DirectoryReader::Entry& entry, bool isFolder,

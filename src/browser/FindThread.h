@@ -15,6 +15,7 @@
 #include "browser/FileList.h"
 #include "browser/FileMask.h"
 #include "browser/FindDefinition.h"
+#include "browser/MountTable.h"
 #include "browser/SearchRec.h"
 #include "browser/UiDispatcher.h"
 
@@ -64,6 +65,7 @@ class TFindThread {
                     const std::optional<struct stat>& known);
     void deliverFound(const DirectoryReader::Entry& entry, const struct stat& info);
     void deliverChangeDirectory();
+    bool mayBeMountPoint(const char* subfolder);
 
     FindDefinition definition_;
     FileMask mask_;
@@ -81,6 +83,13 @@ class TFindThread {
     std::string folder_;                  // the folder being walked
     std::deque<std::string> subfolders_;  // per depth: names, each ended by '\0'
     DirectoryReader reader_;
+    // Where other file systems are mounted: only there is a folder's file
+    // system asked. Without the table every folder is asked.
+    std::optional<MountTable> mounts_;
+    bool mountsBelowStart_ = true;
+    std::string startFolder_;      // as the walk names it
+    std::string realStartFolder_;  // the same without links, as the table names it
+    std::string realSubfolder_;    // reused when looking a subfolder up
     uid_t userId_ = 0;
     bool mayKeepAccessTime_ = false;  // privileged: O_NOATIME on every file
 

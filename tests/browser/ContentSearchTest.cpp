@@ -56,6 +56,35 @@ INSTANTIATE_TEST_SUITE_P(Offsets, TextAcrossBlocks,
                                            PlacedText{2 * kBlock - 9}, PlacedText{2 * kBlock - 6},
                                            PlacedText{2 * kBlock - 3}, PlacedText{70000 - 6}));
 
+struct FoldCase {
+    const char* contents;
+    const char* text;
+    bool found;
+};
+
+class CaseFolding : public ::testing::TestWithParam<FoldCase> {};
+
+// Only the letters A to Z match either case: the neighbours of the letters
+// and bytes above 0x7F stay what they are, at any position in a block.
+TEST_P(CaseFolding, FoldsOnlyAsciiLetters) {
+    const FoldCase& c = GetParam();
+    TempTree tree;
+    for (std::size_t padding : {0, 3, 64}) {
+        const std::string name = "f" + std::to_string(padding);
+        tree.file(name, std::string(padding, '.') + c.contents + std::string(padding, '.'));
+        FileContentSearch search(c.text, false);
+        EXPECT_EQ(folderFileContains(tree, name.c_str(), search), c.found)
+            << c.text << " with padding " << padding;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bytes, CaseFolding,
+                         ::testing::Values(FoldCase{"ABCXYZ", "abcxyz", true},
+                                           FoldCase{"abcxyz", "ABCXYZ", true},
+                                           FoldCase{"@[", "`{", false}, FoldCase{"`{", "@[", false},
+                                           FoldCase{"\xC1\xDA", "\xE1\xFA", false},
+                                           FoldCase{"\xC1\xDA", "\xC1\xDA", true}));
+
 TEST(FileContentSearch, TextLongerThanABlockIsFoundAndTheReadEnds) {
     TempTree tree;
     std::string text(40000, 'q');

@@ -63,6 +63,12 @@ std::string TempTree::folder(const std::string& relative) const {
     return (root_ / relative).string();
 }
 
+bool TempTree::writeFile(const std::string& path, const std::string& contents) {
+    std::ofstream out(path, std::ios::binary);
+    out << contents;
+    return static_cast<bool>(out);
+}
+
 void TempTree::link(const std::string& relative, const std::string& target) const {
     fs::create_directories((root_ / relative).parent_path());
     fs::create_symlink(target, root_ / relative);

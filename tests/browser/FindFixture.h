@@ -29,6 +29,7 @@ class TempTree {
                      bool executable = false) const;
     std::string folder(const std::string& relative) const;
     void link(const std::string& relative, const std::string& target) const;
+    static bool writeFile(const std::string& path, const std::string& contents);
 
   private:
     std::filesystem::path root_;
