@@ -11,9 +11,6 @@ namespace {
 
 // The first line the importer reads, 1-based.
 constexpr int kFirstAppletLine = 21;
-// Lines in each state's group and in each caption entry.
-constexpr int kStateGroupLines = 20;
-constexpr int kCaptionEntryLines = 10;
 
 // Image placement codes of the older layout and the styles they became.
 constexpr std::uint8_t kStyleLeft = 2;
