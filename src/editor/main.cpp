@@ -299,6 +299,30 @@ void TmainWindow::showSamples() {
 
 void TmainWindow::showAbout() {}
 
+void TmainWindow::reloadStateImage(TVelkPanel& panel) {
+    loadStateImage(panel, documentFolder());
+}
+
+void TmainWindow::reloadAppletImage() {
+    loadAppletImage(applet(), documentFolder());
+}
+
+std::string TmainWindow::documentFolder() {
+    const std::string& path = applet().documentPath();
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+void TmainWindow::deleteReplacedCopies(const std::string&) {}
+
+void TmainWindow::openHelpTopic(int topic) {
+    dialogs_.openHelp(topic);
+}
+
+bool TmainWindow::takeFirstUseFlag(const QString&) {
+    return false;
+}
+
 void TmainWindow::newButton() {
     const auto created = applet().CreateMenuItem();
     if (!created.ok())

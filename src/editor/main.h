@@ -128,6 +128,8 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void buildMenus();
     void buildTabs();
     void createDocumentWindows();
+    // The folder of the current document, ending in "/"; empty when untitled.
+    std::string documentFolder();
     void afterDocumentRead();
 
     UserDialogs& dialogs_;
