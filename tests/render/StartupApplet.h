@@ -43,9 +43,10 @@ inline void expectStartupPixels(const QImage& image, Colour captionColour) {
     for (int n = 0; n < 4; ++n) {
         const int left = 5, top = 5 + 30 * n;
         const Probe face[] = {
-            {left + 2, top + 2, 0x00030000, "gradient column 2"},
-            {left + 2, top + 27, 0x00030000, "gradient column 2, last row"},
-            {left + 92, top + 14, 0x00810000, "gradient column 92"},
+            // Clear of the selection mark on columns 2 and 92, rows 2 and 27.
+            {left + 3, top + 3, 0x00040000, "gradient column 3"},
+            {left + 3, top + 26, 0x00040000, "gradient column 3, row 26"},
+            {left + 91, top + 14, 0x00800000, "gradient column 91"},
             {left, top, 0x00500000, "ring 0 top-left"},
             {left + 94, top + 29, 0x00B03030, "ring 0 bottom-right"},
             {left + 1, top + 1, 0x00680000, "ring 1 top-left"},

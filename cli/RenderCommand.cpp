@@ -1,0 +1,164 @@
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Command.h"
+#include "document/AppletDocumentHost.h"
+#include "document/AtomicFile.h"
+#include "document/DocumentReader.h"
+#include "model/Editing.h"
+#include "render/AppletPainter.h"
+#include "render/HeadlessGui.h"
+#include "render/LoadImage.h"
+
+namespace wendle::cli {
+
+namespace {
+
+int runRender(const std::vector<std::string>& args);
+
+const Command kRender{
+    "render",
+    "render DOC.wdf OUT.png [--state 1|2|3] [--selected SLOT,...]",
+    "draw the applet as the preview shows it into a PNG",
+    runRender,
+};
+const CommandRegistration registration{kRender};
+
+// Reads a document as Open does, pictures included: a picture not found at
+// its path is looked for beside the document.
+class PictureLoadingHost : public document::AppletDocumentHost {
+  public:
+    void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override {
+        LoadImage(applet, fallbackFolder);
+    }
+    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) override {
+        LoadImage(panel, fallbackFolder);
+    }
+};
+
+// A whole non-negative decimal number below 1000, or -1.
+int parseNumber(const std::string& text) {
+    if (text.empty() || text.size() > 3)
+        return -1;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+struct Options {
+    std::string document;
+    std::string out;
+    int state = 0;  // 0: the state the preview shows
+    std::vector<int> selected;
+};
+
+// Fills options or returns the problem to report.
+std::string parseOptions(const std::vector<std::string>& args, Options& options) {
+    std::vector<std::string> files;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--state") {
+            if (i + 1 == args.size())
+                return "--state needs 1, 2 or 3";
+            options.state = parseNumber(args[++i]);
+            if (options.state < 1 || options.state > 3)
+                return "--state needs 1, 2 or 3";
+        } else if (arg == "--selected") {
+            if (i + 1 == args.size())
+                return "--selected needs slot numbers";
+            const std::string& list = args[++i];
+            std::size_t start = 0;
+            while (true) {
+                const std::size_t comma = list.find(',', start);
+                const std::string item = list.substr(start, comma - start);
+                const int slot = parseNumber(item);
+                if (slot < 0)
+                    return "'" + item + "' is not a slot number";
+                options.selected.push_back(slot);
+                if (comma == std::string::npos)
+                    break;
+                start = comma + 1;
+            }
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return "unknown option '" + arg + "'";
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.size() != 2)
+        return "needs a document and an output file";
+    options.document = files[0];
+    options.out = files[1];
+    return {};
+}
+
+QByteArray encodePng(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return {};
+    return bytes;
+}
+
+int runRender(const std::vector<std::string>& args) {
+    Options options;
+    if (const std::string problem = parseOptions(args, options); !problem.empty()) {
+        return usageError(kRender, problem);
+    }
+
+    HeadlessGui gui;
+    PictureLoadingHost host;
+    const document::ReadResult read = document::readDocument(options.document, host);
+    for (const auto& message : read.messages) std::fprintf(stderr, "%s\n", message.c_str());
+    if (read.outcome == document::ReadOutcome::Missing) {
+        std::fprintf(stderr, "%s\n", document::missingDocumentMessage(options.document).c_str());
+    }
+    if (!read.succeeded())
+        return 1;
+
+    TVelkForm& applet = host.applet();
+    for (int slot : options.selected) {
+        if (!applet.statePanel(1, slot)) {
+            std::fprintf(stderr, "wendle-cli render: no button in slot %d\n", slot);
+            return 1;
+        }
+        const auto& already = applet.selectedSlots();
+        if (std::find(already.begin(), already.end(), slot) == already.end()) {
+            SelectOneItem(applet, slot);
+        }
+    }
+    const int state = options.state ? options.state : std::max(applet.shownState(), 1);
+
+    const QImage image = renderApplet(applet, state);
+    if (image.isNull()) {
+        std::fprintf(stderr, "wendle-cli render: the applet (%d x %d) cannot be drawn\n",
+                     applet.appletWidth(), applet.appletHeight());
+        return 1;
+    }
+    const QByteArray png = encodePng(image);
+    if (png.isEmpty()) {
+        std::fprintf(stderr, "wendle-cli render: the picture could not be encoded\n");
+        return 1;
+    }
+    // Written whole or not at all: a failure leaves an older file intact.
+    if (auto error = document::replaceFileAtomically(
+            options.out, std::string_view(png.constData(), std::size_t(png.size())))) {
+        std::fprintf(stderr, "wendle-cli render: %s: %s\n", options.out.c_str(), error->c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+}  // namespace wendle::cli
