@@ -17,6 +17,6 @@ int main(int argc, char** argv) {
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     window->startUp(arguments);
-    window->show();
+    window->showCentred();
     return app.exec();
 }

@@ -138,9 +138,27 @@ void TmainWindow::createDocumentWindows() {
     // Nothing of the old document survives: its windows go with it.
     delete preview_;
     delete properties_;
-    preview_ = new TPreviewWindow(*this, document::newDocumentApplet());
+    // Owned by the main window, so it stays above it and closes with it.
+    preview_ = new TPreviewWindow(*this, document::newDocumentApplet(), this);
     preview_->applet().setObserver(this);
-    properties_ = new TPropertiesWindow(*this);
+    properties_ = new TPropertiesWindow(*this, this);
+}
+
+void TmainWindow::showCentred() {
+    const QRect screen = this->screen()->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen.center());
+    move(frame.topLeft());
+    show();
+    placePreview();
+}
+
+void TmainWindow::placePreview() {
+    // Beside the main window, where it does not hide the tabs.
+    const QRect frame = frameGeometry();
+    preview_->move(frame.right() + 12, frame.top());
+    preview_->show();
+    preview_->raise();
 }
 
 void TmainWindow::startUp(const QStringList& arguments) {
@@ -173,7 +191,8 @@ void TmainWindow::resetDocument() {
     UpdatingControlsScope updating;
     createDocumentWindows();
     preview_->followAppletSize();
-    preview_->show();
+    if (isVisible())
+        placePreview();
     applet().setModified(false);
     properties_->hide();
     UpDateGeneralWindow();

@@ -40,6 +40,9 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     UserDialogs& dialogs() { return dialogs_; }
     const QString& programFolder() const { return programFolder_; }
 
+    // Shows the main window centred on the screen with the preview beside it.
+    void showCentred();
+
     // Start-up: the arguments joined by blanks name a document to open;
     // without any, a new applet with four buttons.
     void startUp(const QStringList& arguments);
@@ -131,6 +134,7 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // The folder of the current document, ending in "/"; empty when untitled.
     std::string documentFolder();
     void afterDocumentRead();
+    void placePreview();
 
     UserDialogs& dialogs_;
     QString programFolder_;
