@@ -115,8 +115,8 @@ void TFindThread::SearchDirectory(char driveLetter, const std::string& folder) {
 }
 
 // Owns `folderFd` and closes it. The folder's own entries are matched first,
-// then its subfolders are walked one after another, as the Part's two
-// passes over a folder do, from a single listing.
+// then its subfolders are walked one after another, in the order in which
+// they were listed - all from a single listing of the folder.
 void TFindThread::walk(int folderFd, std::size_t depth, unsigned long fileSystemType) {
     deliverChangeDirectory();
     if (depth >= subfolders_.size())
