@@ -27,13 +27,16 @@ using namespace wendle::document;
 }
 
 void checkConsistent(const TVelkForm& applet) {
-    if (applet.buttonCount() != int(applet.usedSlots().size())) fail("buttonCount");
+    if (applet.buttonCount() != int(applet.usedSlots().size()))
+        fail("buttonCount");
     for (int slot : applet.usedSlots()) {
         for (int state = 1; state <= kStateCount; ++state) {
-            if (!applet.statePanel(state, slot)) fail("missing state panel");
+            if (!applet.statePanel(state, slot))
+                fail("missing state panel");
         }
     }
-    if (updatingControls()) fail("updatingControls left set");
+    if (updatingControls())
+        fail("updatingControls left set");
 }
 
 }  // namespace
@@ -45,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     host.applet().CreateMenuItem();
     const ReadResult read = readDocumentText(text, "/fuzz/input.wdf", host);
     checkConsistent(host.applet());
-    if (!read.succeeded() && read.messages.empty()) fail("failed without a message");
+    if (!read.succeeded() && read.messages.empty())
+        fail("failed without a message");
 
     const std::string first = composeDocument(host.applet()).bytes;
     AppletDocumentHost again;
@@ -55,6 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fail("a written document did not read back");
     }
     checkConsistent(again.applet());
-    if (composeDocument(again.applet()).bytes != first) fail("written twice, different bytes");
+    if (composeDocument(again.applet()).bytes != first)
+        fail("written twice, different bytes");
     return 0;
 }
