@@ -1,24 +1,111 @@
 #include "editor/ButtonsTab.h"
 
-#include <QTreeWidget>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <set>
 
+#include "editor/ButtonListMenu.h"
+#include "editor/ButtonListTexts.h"
+#include "editor/ButtonListView.h"
+#include "editor/Encoding.h"
+#include "editor/GeneralWidgets.h"
 #include "editor/main.h"
+#include "model/Editing.h"
+#include "model/UpdatingControls.h"
+#include "platform/HelpTopics.h"
 
 namespace wendle {
 
+namespace {
+
+std::set<int> rowsOf(const QItemSelection& selection) {
+    std::set<int> rows;
+    for (const QModelIndex& index : selection.indexes()) rows.insert(index.row());
+    return rows;
+}
+
+QLabel* emphasised(const char* text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+// One explanatory line: plain words, a word in quotes, plain words.
+QHBoxLayout* explanation(const char* before, const char* word, const char* after, QWidget* parent) {
+    auto* line = new QHBoxLayout;
+    line->addWidget(new QLabel(before, parent));
+    line->addWidget(emphasised(word, parent));
+    auto* rest = new QLabel(after, parent);
+    rest->setWordWrap(true);
+    line->addWidget(rest, 1);
+    return line;
+}
+
+}  // namespace
+
 ButtonsTab::ButtonsTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(main) {
-    auto* layout = new QVBoxLayout(this);
-    ItemListBox_ = new QTreeWidget(this);
-    ItemListBox_->setObjectName("ItemListBox");
-    ItemListBox_->setHeaderLabels({"Buttons"});
-    ItemListBox_->setRootIsDecorated(false);
-    ItemListBox_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    namespace t = texts::buttons;
+    ItemListBox_ = new ButtonListView(this);
+    ItemListBox_->setMinimumWidth(150);
+    ItemPopupMenu_ = new ButtonListMenu(main, *this, this);
+
+    auto* newButton = makeCommandButton(this, "bNewButton", t::kNewButton, t::kNewButtonHint);
+    auto* deleteButton =
+        makeCommandButton(this, "bDeleteButton", t::kDeleteButton, t::kDeleteButtonHint);
+    auto* duplicate = makeCommandButton(this, "bDuplicate", t::kDuplicate, t::kDuplicateHint);
+    auto* properties = makeCommandButton(this, "bProperties", t::kProperties, t::kPropertiesHint);
+
+    auto* commands = new QVBoxLayout;
+    commands->addLayout(explanation(t::kClickThe, t::kNewButtonWord, t::kToAddAButton, this));
+    commands->addLayout(explanation(t::kClick, t::kPropertiesWord, t::kToChangeButtons, this));
+    commands->addSpacing(12);
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(newButton, 0, 0);
+    buttons->addWidget(deleteButton, 0, 1);
+    buttons->addWidget(duplicate, 1, 0);
+    buttons->addWidget(properties, 1, 1);
+    buttons->setColumnStretch(2, 1);
+    commands->addLayout(buttons);
+    commands->addStretch(1);
+    auto* help = new QHBoxLayout;
+    help->addStretch(1);
+    help->addWidget(makeHelpButton(this, "bButtonsHelp", main, help_topics::kButtonsTab));
+    commands->addLayout(help);
+
+    auto* layout = new QHBoxLayout(this);
     layout->addWidget(ItemListBox_);
+    layout->addLayout(commands, 1);
+
+    connect(newButton, &QPushButton::clicked, this, [this] { main_.newButton(); });
+    connect(deleteButton, &QPushButton::clicked, this, [this] { main_.deleteButtons(); });
+    connect(duplicate, &QPushButton::clicked, this, [this] { main_.duplicateButton(); });
+    connect(properties, &QPushButton::clicked, this, [this] { main_.showButtonProperties(); });
+
+    connect(ItemListBox_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ButtonsTab::ItemListBoxSelectItem);
+    connect(ItemListBox_, &ButtonListView::deleteRequested, this,
+            [this] { main_.deleteButtons(); });
+    connect(ItemListBox_, &ButtonListView::renameRequested, this, &ButtonsTab::renameButton);
+    connect(ItemListBox_, &ButtonListView::propertiesRequested, this,
+            [this] { main_.showButtonProperties(); });
+    connect(ItemListBox_, &ButtonListView::captionEdited, this, &ButtonsTab::ItemListBoxEdited);
+    connect(ItemListBox_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        ItemPopupMenu_->popup(ItemListBox_->viewport()->mapToGlobal(at));
+    });
 }
 
 void ButtonsTab::appendRow(const QString& name) {
-    ItemListBox_->addTopLevelItem(new QTreeWidgetItem({name}));
+    auto* item = new QTreeWidgetItem({name});
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    ItemListBox_->addTopLevelItem(item);
 }
 
 void ButtonsTab::removeRow(int ordinal) {
@@ -41,6 +128,79 @@ void ButtonsTab::clearRows() {
 
 int ButtonsTab::rowCount() const {
     return ItemListBox_->topLevelItemCount();
+}
+
+void ButtonsTab::ItemListBoxSelectItem(const QItemSelection& selected,
+                                       const QItemSelection& deselected) {
+    if (updatingControls())
+        return;
+    TVelkForm& applet = main_.applet();
+    const std::vector<int> used = applet.usedSlots();
+    auto slotOf = [&used](int row) {
+        return row >= 0 && row < int(used.size()) ? used[std::size_t(row)] : -1;
+    };
+    for (int row : rowsOf(deselected)) {
+        const TVelkPanel* panel = applet.statePanel(1, slotOf(row));
+        if (panel && panel->selected())
+            UnselectOneItem(applet, slotOf(row));
+    }
+    // A button is in the selection once, however the list reports it.
+    for (int row : rowsOf(selected)) {
+        const TVelkPanel* panel = applet.statePanel(1, slotOf(row));
+        if (panel && !panel->selected())
+            SelectOneItem(applet, slotOf(row));
+    }
+    main_.updatePropertiesWindow();
+    main_.repaintPreview();
+}
+
+void ButtonsTab::renameButton() {
+    const QModelIndexList rows = ItemListBox_->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return;
+    const auto first = std::min_element(
+        rows.begin(), rows.end(),
+        [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    showThisTab();
+    ItemListBox_->setFocus();
+    ItemListBox_->startRename(first->row());
+}
+
+void ButtonsTab::ItemListBoxEdited(int row, const QString& caption) {
+    TVelkForm& applet = main_.applet();
+    const auto& used = applet.usedSlots();
+    if (row < 0 || row >= int(used.size()))
+        return;
+    TVelkPanel* panel = applet.statePanel(1, used[std::size_t(row)]);
+    const QString name = singleLine(caption);
+    // A button needs a name to be found in the list: an emptied name keeps
+    // the old one.
+    if (!name.trimmed().isEmpty() && fromQString(name) != panel->itemName()) {
+        panel->setItemName(fromQString(name));
+        applet.setModified(true);
+    }
+    UpdatingControlsScope updating;
+    setRowCaption(row, toQString(panel->itemName()));
+}
+
+void ButtonsTab::alignButtons(AlignEdge edge) {
+    TVelkForm& applet = main_.applet();
+    if (updatingControls() || applet.usedSlots().empty())
+        return;
+    if (!alignSelected(applet, edge))
+        return;
+    main_.repaintPreview();
+    // The first selected button's position fields show where it went.
+    main_.updatePropertiesWindow();
+}
+
+void ButtonsTab::showThisTab() {
+    for (QWidget* ancestor = parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(ancestor)) {
+            tabs->setCurrentWidget(this);
+            return;
+        }
+    }
 }
 
 }  // namespace wendle

@@ -3,14 +3,18 @@
 #include <QString>
 #include <QWidget>
 
-class QTreeWidget;
+class QItemSelection;
 
 namespace wendle {
 
 class TmainWindow;
+class ButtonListView;
+class ButtonListMenu;
+enum class AlignEdge;
 
 // The main window's "Buttons" tab: the list of buttons by name and the
-// commands on whole buttons. Row i is the button at ordinal i.
+// commands on whole buttons. Row i is the button at ordinal i; the list's
+// selection and the preview's are one selection seen in two places.
 class ButtonsTab : public QWidget {
     Q_OBJECT
 
@@ -25,9 +29,20 @@ class ButtonsTab : public QWidget {
     void clearRows();
     int rowCount() const;
 
+    // Rename: edits the name of the first selected button in place; the
+    // finished name becomes the button's name.
+    void renameButton();
+    // Lines the selected buttons up on their outermost edge.
+    void alignButtons(AlignEdge edge);
+
   private:
+    void ItemListBoxSelectItem(const QItemSelection& selected, const QItemSelection& deselected);
+    void ItemListBoxEdited(int row, const QString& caption);
+    void showThisTab();
+
     TmainWindow& main_;
-    QTreeWidget* ItemListBox_ = nullptr;
+    ButtonListView* ItemListBox_ = nullptr;
+    ButtonListMenu* ItemPopupMenu_ = nullptr;
 };
 
 }  // namespace wendle

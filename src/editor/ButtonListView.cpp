@@ -1,0 +1,73 @@
+#include "editor/ButtonListView.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+#include "editor/ButtonListTexts.h"
+
+namespace wendle {
+
+namespace {
+constexpr int kColumnWidth = 77;
+}
+
+ButtonListView::ButtonListView(QWidget* parent) : QTreeWidget(parent) {
+    setObjectName("ItemListBox");
+    setColumnCount(1);
+    setHeaderLabels({texts::buttons::kListColumn});
+    header()->setStretchLastSection(false);
+    setColumnWidth(0, kColumnWidth);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Captions are edited by Rename only (F2 or the menu); a double-click
+    // opens the properties instead.
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+void ButtonListView::startRename(int row) {
+    QTreeWidgetItem* item = topLevelItem(row);
+    if (!item)
+        return;
+    scrollToItem(item);
+    renamed_ = QPersistentModelIndex(indexFromItem(item));
+    editItem(item, 0);
+}
+
+void ButtonListView::keyReleaseEvent(QKeyEvent* event) {
+    // Keys typed into a caption being edited belong to the caption.
+    if (isRenaming()) {
+        QTreeWidget::keyReleaseEvent(event);
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        emit deleteRequested();
+        return;
+    }
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+        emit renameRequested();
+        return;
+    }
+    QTreeWidget::keyReleaseEvent(event);
+}
+
+void ButtonListView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        emit propertiesRequested();
+    event->accept();
+}
+
+void ButtonListView::commitData(QWidget* editor) {
+    QTreeWidget::commitData(editor);
+    if (renamed_.isValid())
+        emit captionEdited(renamed_.row(), renamed_.data().toString());
+}
+
+void ButtonListView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    QTreeWidget::closeEditor(editor, hint);
+    renamed_ = QPersistentModelIndex();
+}
+
+}  // namespace wendle

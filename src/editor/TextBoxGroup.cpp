@@ -1,0 +1,244 @@
+#include "editor/TextBoxGroup.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "editor/GeneralTab.h"
+#include "editor/GeneralTexts.h"
+#include "editor/GeneralWidgets.h"
+#include "editor/Preview.h"
+#include "editor/TextBoxPlacement.h"
+#include "editor/main.h"
+#include "model/FontTables.h"
+#include "model/UpdatingControls.h"
+#include "platform/HelpTopics.h"
+
+namespace wendle {
+
+namespace {
+
+constexpr int kMaxTextBoxSize = 10000;
+
+QToolButton* makeStyleButton(QWidget* parent, const char* name, const char* hint, bool italic,
+                             bool bold) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setText(QStringLiteral("Aa"));
+    button->setCheckable(true);
+    QFont font = button->font();
+    font.setItalic(italic);
+    font.setBold(bold);
+    button->setFont(font);
+    return button;
+}
+
+}  // namespace
+
+TextBoxGroup::TextBoxGroup(TmainWindow& main, GeneralTab& tab, QWidget* parent)
+    : QGroupBox(texts::general::kTextBoxGroup, parent), main_(main), tab_(tab) {
+    namespace t = texts::general;
+    cfont2_ = makeChoiceList(this, "cfont2", nullptr,
+                             {kTypefaceCaptions[0], kTypefaceCaptions[1], kTypefaceCaptions[2]});
+    cfontsize2_ = makeChoiceList(this, "cfontsize2", nullptr, {});
+    for (int size : kFontSizes) cfontsize2_->addItem(QString::number(size));
+
+    // The buttons' ids are the applet's font style numbers.
+    fontStyles_ = new QButtonGroup(this);
+    fontStyles_->addButton(makeStyleButton(this, "bplain2", t::kPlainHint, false, false), 0);
+    fontStyles_->addButton(makeStyleButton(this, "BItalic2", t::kItalicHint, true, false), 1);
+    fontStyles_->addButton(makeStyleButton(this, "bBold2", t::kBoldHint, false, true), 2);
+
+    SpeedButton3_ = makeCommandButton(this, "SpeedButton3", t::kTextBoxFontColor);
+    CheckBox2_ = new QCheckBox(t::kShowTextBox, this);
+    CheckBox2_->setObjectName("CheckBox2");
+
+    // The text box's size is set by dragging its edges in the preview, and
+    // its background and border keep the colours the document gives them:
+    // these controls exist for the preview to write into, not to be seen.
+    SpinEdit1_ = makeNumberField(this, "SpinEdit1", nullptr, 0, kMaxTextBoxSize);
+    SpinEdit2_ = makeNumberField(this, "SpinEdit2", nullptr, 0, kMaxTextBoxSize);
+    bTextBoxBkColor_ = makeCommandButton(this, "bTextBoxBkColor", "");
+    bTextBoxBorderColor_ = makeCommandButton(this, "bTextBoxBorderColor", "");
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(SpinEdit1_), static_cast<QWidget*>(SpinEdit2_),
+          static_cast<QWidget*>(bTextBoxBkColor_), static_cast<QWidget*>(bTextBoxBorderColor_)}) {
+        hidden->hide();
+    }
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(makeNote(this, t::kTextBoxNote), 0, 0, 1, 2);
+    grid->addWidget(makeHelpButton(this, "bTextBoxHelp", main, help_topics::kTextBox), 0, 2,
+                    Qt::AlignRight | Qt::AlignTop);
+    auto* font = new QHBoxLayout;
+    font->addWidget(cfont2_, 1);
+    font->addWidget(cfontsize2_);
+    for (QAbstractButton* style : fontStyles_->buttons()) font->addWidget(style);
+    grid->addLayout(font, 1, 0, 1, 3);
+    auto* show = new QHBoxLayout;
+    show->addWidget(SpeedButton3_);
+    show->addSpacing(12);
+    show->addWidget(CheckBox2_);
+    show->addStretch(1);
+    grid->addLayout(show, 2, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(3, 1);
+
+    connect(cfont2_, &QComboBox::currentIndexChanged, this, &TextBoxGroup::cfont2Change);
+    connect(cfontsize2_, &QComboBox::currentIndexChanged, this, &TextBoxGroup::cfontsize2Change);
+    connect(fontStyles_, &QButtonGroup::idClicked, this, &TextBoxGroup::fontStyleClick);
+    connect(SpeedButton3_, &QPushButton::clicked, this, &TextBoxGroup::SpeedButton3Click);
+    connect(bTextBoxBkColor_, &QPushButton::clicked, this, &TextBoxGroup::textBoxBkColorClick);
+    connect(bTextBoxBorderColor_, &QPushButton::clicked, this,
+            &TextBoxGroup::textBoxBorderColorClick);
+    connect(CheckBox2_, &QCheckBox::toggled, this, &TextBoxGroup::CheckBox2Click);
+}
+
+void TextBoxGroup::refill() {
+    TVelkForm& applet = main_.applet();
+    TvelkTextBox& box = applet.textBox();
+    box.typeface = applet.textBoxFont();
+    // The panel draws in the applet's text box colours.
+    box.fontColor = applet.textBoxTextColor();
+    box.bkColor = applet.textBoxBkColor();
+    if (applet.textBoxVisible()) {
+        CheckBox2_->setChecked(true);
+    } else {
+        CheckBox2_->setChecked(false);
+        parkHiddenTextBox(applet);
+    }
+    showFont();
+    if (applet.textBoxFontStyle() >= 0 && applet.textBoxFontStyle() <= 2)
+        box.fontStyle = applet.textBoxFontStyle();
+    if (const auto points = previewPointSize(applet.textBoxFontSize()))
+        box.pointSize = *points;
+    showTextBoxSize();
+}
+
+void TextBoxGroup::showFont() {
+    UpdatingControlsScope updating;
+    const TVelkForm& applet = main_.applet();
+    // A size that is not in the list leaves the list as it was.
+    const int sizeItem = cfontsize2_->findText(QString::number(applet.textBoxFontSize()));
+    if (sizeItem >= 0)
+        cfontsize2_->setCurrentIndex(sizeItem);
+    cfont2_->setCurrentIndex(applet.textBoxFont());
+    if (QAbstractButton* style = fontStyles_->button(applet.textBoxFontStyle()))
+        style->setChecked(true);
+}
+
+void TextBoxGroup::showTextBoxSize() {
+    const TvelkTextBox& box = main_.applet().textBox();
+    SpinEdit1_->setValue(box.width);
+    SpinEdit2_->setValue(box.height);
+}
+
+bool TextBoxGroup::ensureTextBoxShown() {
+    if (main_.applet().textBoxVisible())
+        return true;
+    if (main_.dialogs().ask(texts::general::kTurnTextBoxOn, true) != UserDialogs::Answer::Yes)
+        return false;
+    if (CheckBox2_->isChecked())
+        CheckBox2Click(true);
+    else
+        CheckBox2_->setChecked(true);
+    return main_.applet().textBoxVisible() != 0;
+}
+
+void TextBoxGroup::cfont2Change(int index) {
+    if (updatingControls() || index < 0)
+        return;
+    if (!ensureTextBoxShown()) {
+        showFont();
+        return;
+    }
+    TVelkForm& applet = main_.applet();
+    applet.setModified(true);
+    applet.setTextBoxFont(index);
+    applet.textBox().typeface = index;
+    main_.repaintPreview();
+}
+
+void TextBoxGroup::cfontsize2Change(int index) {
+    if (updatingControls() || index < 0)
+        return;
+    if (!ensureTextBoxShown()) {
+        showFont();
+        return;
+    }
+    TVelkForm& applet = main_.applet();
+    const int size = cfontsize2_->itemText(index).toInt();
+    applet.setModified(true);
+    applet.setTextBoxFontSize(size);
+    if (const auto points = previewPointSize(size))
+        applet.textBox().pointSize = *points;
+    main_.repaintPreview();
+}
+
+void TextBoxGroup::fontStyleClick(int style) {
+    if (updatingControls())
+        return;
+    if (!ensureTextBoxShown()) {
+        showFont();
+        return;
+    }
+    TVelkForm& applet = main_.applet();
+    applet.setModified(true);
+    applet.setTextBoxFontStyle(style);
+    applet.textBox().fontStyle = style;
+    main_.repaintPreview();
+}
+
+void TextBoxGroup::SpeedButton3Click() {
+    if (updatingControls() || !ensureTextBoxShown())
+        return;
+    TVelkForm& applet = main_.applet();
+    const Colour colour = main_.getColor(applet.textBoxTextColor());
+    applet.setTextBoxTextColor(colour);
+    applet.textBox().fontColor = colour;
+    main_.repaintPreview();
+}
+
+void TextBoxGroup::textBoxBkColorClick() {
+    if (updatingControls() || !ensureTextBoxShown())
+        return;
+    TVelkForm& applet = main_.applet();
+    const Colour colour = main_.getColor(applet.textBoxBkColor());
+    applet.setTextBoxBkColor(colour);
+    applet.textBox().bkColor = colour;
+    main_.repaintPreview();
+}
+
+void TextBoxGroup::textBoxBorderColorClick() {
+    if (updatingControls() || !ensureTextBoxShown())
+        return;
+    TVelkForm& applet = main_.applet();
+    applet.setTextBoxBorderColor(main_.getColor(applet.textBoxBorderColor()));
+    main_.repaintPreview();
+}
+
+void TextBoxGroup::CheckBox2Click(bool checked) {
+    if (updatingControls())
+        return;
+    TVelkForm& applet = main_.applet();
+    if (checked)
+        showTextBox(applet);
+    else
+        hideTextBox(applet);
+    main_.preview()->followAppletSize();
+    {
+        UpdatingControlsScope updating;
+        tab_.showAppletSize();
+        showTextBoxSize();
+    }
+    appletLookChanged(main_);
+}
+
+}  // namespace wendle
