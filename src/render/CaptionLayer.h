@@ -25,7 +25,7 @@ class CaptionLayer {
     int style() const { return style_; }
     int alignment() const { return alignment_; }
     Colour colour() const { return colour_; }
-    QFont font() const { return previewFont(typeface_, pointSize_, style_); }
+    const QFont& font() const { return font_; }
 
     // Draws the text laid out in box, with nothing behind it.
     void draw(QPainter& painter, const QString& text, const QRect& box) const;
@@ -36,6 +36,7 @@ class CaptionLayer {
     int style_ = kRegular;
     int alignment_ = kAlignLeft;
     Colour colour_ = 0;
+    QFont font_ = previewFont(kPreviewTypeface, kPreviewPointSize, kRegular);
 };
 
 }  // namespace wendle

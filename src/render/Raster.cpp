@@ -70,10 +70,16 @@ void Raster::horizontalSpan(int y, int x0, int x1, std::uint32_t pixel, int phas
         return;
     const int from = std::max(x0, area_.left);
     const int to = std::min(x1, area_.right - 1);
-    std::uint32_t* out = row(y) - area_.left;
-    for (int x = from; x <= to; ++x) {
+    if (from > to)
+        return;
+    std::uint32_t* out = row(y) + (from - area_.left);
+    if (pen == Pen::Solid) {
+        std::fill(out, out + (to - from + 1), pixel);
+        return;
+    }
+    for (int x = from; x <= to; ++x, ++out) {
         if (onTheDot(std::abs(std::int64_t(x) - phaseStart), pen))
-            out[x] = pixel;
+            *out = pixel;
     }
 }
 
