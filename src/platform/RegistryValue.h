@@ -15,10 +15,20 @@ class RegistryValue {
     enum class Type { Text, Integer, Binary };
 
     RegistryValue() : data_(std::string()) {}
-    static RegistryValue text(std::string value) { return RegistryValue(std::move(value)); }
-    static RegistryValue integer(std::uint32_t value) { return RegistryValue(value); }
+    static RegistryValue text(std::string value) {
+        RegistryValue result;
+        result.data_.emplace<std::string>(std::move(value));
+        return result;
+    }
+    static RegistryValue integer(std::uint32_t value) {
+        RegistryValue result;
+        result.data_.emplace<std::uint32_t>(value);
+        return result;
+    }
     static RegistryValue binary(std::vector<std::uint8_t> value) {
-        return RegistryValue(std::move(value));
+        RegistryValue result;
+        result.data_.emplace<std::vector<std::uint8_t>>(std::move(value));
+        return result;
     }
 
     Type type() const { return static_cast<Type>(data_.index()); }
@@ -32,9 +42,9 @@ class RegistryValue {
     bool operator==(const RegistryValue&) const = default;
 
   private:
-    using Data = std::variant<std::string, std::uint32_t, std::vector<std::uint8_t>>;
-    explicit RegistryValue(Data data) : data_(std::move(data)) {}
-    Data data_;
+    // Built in place by the factories (moving a whole variant in trips
+    // false warnings of some compilers).
+    std::variant<std::string, std::uint32_t, std::vector<std::uint8_t>> data_;
 };
 
 }  // namespace wendle::platform

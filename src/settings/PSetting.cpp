@@ -62,7 +62,9 @@ SettingKind TPSetting::Kind() const {
 }
 
 SettingValue TPSetting::get(SettingKind kind) const {
-    return convertSetting(Value().value_or(SettingValue()), kind, settings_messages::kCannotGetAs);
+    const std::optional<SettingValue> value = Value();
+    const SettingValue none;
+    return convertSetting(value ? *value : none, kind, settings_messages::kCannotGetAs);
 }
 
 void TPSetting::setAs(const SettingValue& value) {

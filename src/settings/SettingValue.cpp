@@ -15,31 +15,31 @@
 namespace wendle {
 
 SettingValue SettingValue::text(std::string value) {
-    return SettingValue(SettingKind::Text, std::move(value));
+    return make(SettingKind::Text, std::move(value));
 }
 SettingValue SettingValue::integer(std::int32_t value) {
-    return SettingValue(SettingKind::Integer, value);
+    return make(SettingKind::Integer, value);
 }
 SettingValue SettingValue::floating(double value) {
-    return SettingValue(SettingKind::Float, value);
+    return make(SettingKind::Float, value);
 }
 SettingValue SettingValue::boolean(bool value) {
-    return SettingValue(SettingKind::Boolean, value);
+    return make(SettingKind::Boolean, value);
 }
 SettingValue SettingValue::dateTime(double days) {
-    return SettingValue(SettingKind::DateTime, days);
+    return make(SettingKind::DateTime, days);
 }
 SettingValue SettingValue::variant(std::string value) {
-    return SettingValue(SettingKind::Variant, std::move(value));
+    return make(SettingKind::Variant, std::move(value));
 }
 SettingValue SettingValue::stringList(std::vector<std::string> items) {
-    return SettingValue(SettingKind::StringList, std::move(items));
+    return make(SettingKind::StringList, std::move(items));
 }
 SettingValue SettingValue::hiddenProperties(std::vector<std::uint8_t> bytes) {
-    return SettingValue(SettingKind::HiddenProperties, std::move(bytes));
+    return make(SettingKind::HiddenProperties, std::move(bytes));
 }
 SettingValue SettingValue::collection(std::vector<std::uint8_t> bytes) {
-    return SettingValue(SettingKind::Collection, std::move(bytes));
+    return make(SettingKind::Collection, std::move(bytes));
 }
 
 const std::string& SettingValue::textValue() const {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -53,7 +54,13 @@ class SettingValue {
   private:
     using Data = std::variant<std::monostate, std::string, std::int32_t, double, bool,
                               std::vector<std::string>, std::vector<std::uint8_t>>;
-    SettingValue(SettingKind kind, Data data) : kind_(kind), data_(std::move(data)) {}
+    template <typename T>
+    static SettingValue make(SettingKind kind, T&& value) {
+        SettingValue result;
+        result.kind_ = kind;
+        result.data_.emplace<std::decay_t<T>>(std::forward<T>(value));
+        return result;
+    }
 
     SettingKind kind_ = SettingKind::None;
     Data data_;
