@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -18,12 +19,14 @@
 #include "editor/HtmlTab.h"
 #include "editor/Preview.h"
 #include "editor/Properties.h"
+#include "editor/QtSettingsOwner.h"
 #include "editor/Texts.h"
 #include "model/AppletHTML.h"
 #include "model/CharacterCheck.h"
 #include "model/Editing.h"
 #include "model/Messages.h"
 #include "model/UpdatingControls.h"
+#include "settings/ProgramSettings.h"
 
 namespace wendle {
 
@@ -36,12 +39,54 @@ TmainWindow::TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWi
     setWindowTitle(texts::kAppTitle);
     buildMenus();
     buildTabs();
-    resize(560, 520);
+    resize(720, 520);
+    createSettings();
 }
 
 TmainWindow::~TmainWindow() {
+    saveSettings();
     delete preview_;
     delete properties_;
+}
+
+void TmainWindow::createSettings() {
+    Label26_ = new QLabel("false", this);
+    Label26_->setObjectName("Label26");
+    Label26_->hide();
+    Label27_ = new QLabel("false", this);
+    Label27_->setObjectName("Label27");
+    Label27_->hide();
+
+    settingsOwner_ =
+        std::make_unique<QtSettingsOwner>(*this, kMainWindowName, FormBorderStyle::Sizeable, true);
+    AppSettings_ = createAppSettings(*settingsOwner_);
+    AppSettings_->OnMRUClick = [this](TPFormSettings&, const TPMRUEntry&,
+                                      const std::string& fileName,
+                                      int) { reopenDocument(QFile::decodeName(fileName.c_str())); };
+    AppSettings_->OnMRUChange = [this](TPFormSettings&) { rebuildReopenMenu(); };
+    PAppSettings_ = createPAppSettings(settingsOwner_.get());
+    AppSettings_->restore();
+    rebuildReopenMenu();
+}
+
+void TmainWindow::rebuildReopenMenu() {
+    reopenMenu_->clear();
+    const TPMRUMenu menu = AppSettings_->BuildMRUMenu(false);
+    if (menu.SeparatorBefore)
+        reopenMenu_->addSeparator();
+    for (const TPMRUEntry& entry : menu.Entries) {
+        QAction* action = reopenMenu_->addAction(QString::fromStdString(entry.Caption));
+        action->setToolTip(QFile::decodeName(entry.FileName.c_str()));
+        const int index = entry.MRUIndex;
+        connect(action, &QAction::triggered, this,
+                [this, index] { AppSettings_->ClickMRUEntry(index); });
+    }
+    reopenMenu_->setEnabled(!menu.Entries.empty());
+}
+
+void TmainWindow::saveSettings() {
+    if (AppSettings_)
+        AppSettings_->save();
 }
 
 TVelkForm& TmainWindow::applet() {
@@ -61,8 +106,9 @@ void TmainWindow::buildMenus() {
     };
     add(file, "newMenuItem", texts::kNewApplet, &TmainWindow::newDocument, QKeySequence::New);
     add(file, "openMenuItem", texts::kOpen, &TmainWindow::openDocument, QKeySequence::Open);
-    QMenu* reopen = file->addMenu(texts::kReopen);
-    reopen->menuAction()->setObjectName("Reopen1");
+    reopenMenu_ = file->addMenu(texts::kReopen);
+    reopenMenu_->setObjectName("Reopen1");
+    reopenMenu_->menuAction()->setObjectName("Reopen1");
     add(file, "saveMenuItem", texts::kSaveApplet, &TmainWindow::saveDocument, QKeySequence::Save);
     add(file, "SaveAsMenuItem", texts::kSaveAppletAs, &TmainWindow::saveDocumentAs,
         QKeySequence("Ctrl+Shift+S"));
@@ -285,12 +331,15 @@ void TmainWindow::closeEvent(QCloseEvent* event) {
         preview_->hide();
     if (properties_)
         properties_->hide();
+    saveSettings();
     event->accept();
 }
 
 void TmainWindow::deleteAppletCopies() {}
 
-void TmainWindow::addRecentDocument(const QString&) {}
+void TmainWindow::addRecentDocument(const QString& path) {
+    AppSettings_->AddMRUItem(QFile::encodeName(path).toStdString());
+}
 
 void TmainWindow::loadAppletImage(TVelkForm& applet, const std::string&) {
     applet.setModif(true);
@@ -338,8 +387,14 @@ void TmainWindow::openHelpTopic(int topic) {
     dialogs_.openHelp(topic);
 }
 
-bool TmainWindow::takeFirstUseFlag(const QString&) {
-    return false;
+bool TmainWindow::takeFirstUseFlag(const QString& name) {
+    QLabel* flag = name == kShowedPreviewHint ? Label26_
+                   : name == kShowedStateHint ? Label27_
+                                              : nullptr;
+    if (!flag || flag->text() == "true")
+        return false;
+    flag->setText("true");
+    return true;
 }
 
 void TmainWindow::newButton() {

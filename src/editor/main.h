@@ -10,9 +10,13 @@
 class QTabWidget;
 class QMenu;
 class QAction;
+class QLabel;
 
 namespace wendle {
 
+class TPFormSettings;
+class TPAppSettings;
+class QtSettingsOwner;
 class TPreviewWindow;
 class TPropertiesWindow;
 class GeneralTab;
@@ -134,6 +138,9 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // The folder of the current document, ending in "/"; empty when untitled.
     std::string documentFolder();
     void afterDocumentRead();
+    void createSettings();
+    void rebuildReopenMenu();
+    void saveSettings();
     void placePreview();
 
     UserDialogs& dialogs_;
@@ -146,6 +153,13 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     GeneralTab* generalTab_ = nullptr;
     ButtonsTab* buttonsTab_ = nullptr;
     HtmlTab* htmlTab_ = nullptr;
+    QMenu* reopenMenu_ = nullptr;
+    // Hidden labels whose captions keep the one-time help flags.
+    QLabel* Label26_ = nullptr;
+    QLabel* Label27_ = nullptr;
+    std::unique_ptr<QtSettingsOwner> settingsOwner_;
+    std::unique_ptr<TPFormSettings> AppSettings_;
+    std::unique_ptr<TPAppSettings> PAppSettings_;
 };
 
 }  // namespace wendle

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "ScriptedDialogs.h"
@@ -18,6 +19,10 @@ class EditorFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         setUpdatingControls(false);
+        // Each test starts as a first run: its own settings and user folders.
+        qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
+        qputenv("XDG_CACHE_HOME", (home.path() + "/cache").toLocal8Bit());
         main = std::make_unique<TmainWindow>(dialogs, QString(WENDLE_PROGRAM_DIR) + "/");
         main->startUp({});
     }
@@ -31,6 +36,7 @@ class EditorFixture : public ::testing::Test {
         return root->findChild<T*>(name);
     }
 
+    QTemporaryDir home;
     ScriptedDialogs dialogs;
     std::unique_ptr<TmainWindow> main;
 };
