@@ -146,6 +146,15 @@ TEST_F(PropertiesLayout, CloseOnlyHidesTheWindow) {
     EXPECT_NE(control("eText"), nullptr);
 }
 
+TEST_F(PropertiesLayout, TheFirstShowOpensTheStatesHelpOnce) {
+    EXPECT_EQ(dialogs.helpTopics, QList<int>{46});
+    window()->hide();
+    window()->show();
+    main->resetDocument();
+    window()->show();
+    EXPECT_EQ(dialogs.helpTopics, QList<int>{46}) << "once per installation";
+}
+
 TEST_F(PropertiesLayout, HelpButtonsOpenTheirTopics) {
     struct Help {
         int tab;
