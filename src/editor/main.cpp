@@ -12,10 +12,12 @@
 #include <QVBoxLayout>
 
 #include "document/NewDocument.h"
+#include "editor/Advanced.h"
 #include "editor/AppletView.h"
 #include "editor/ButtonsTab.h"
 #include "editor/Encoding.h"
 #include "editor/GeneralTab.h"
+#include "editor/Grid.h"
 #include "editor/HtmlTab.h"
 #include "editor/Preview.h"
 #include "editor/Properties.h"
@@ -26,6 +28,7 @@
 #include "model/Editing.h"
 #include "model/Messages.h"
 #include "model/UpdatingControls.h"
+#include "render/LoadImage.h"
 #include "settings/ProgramSettings.h"
 
 namespace wendle {
@@ -341,17 +344,22 @@ void TmainWindow::addRecentDocument(const QString& path) {
     AppSettings_->AddMRUItem(QFile::encodeName(path).toStdString());
 }
 
-void TmainWindow::loadAppletImage(TVelkForm& applet, const std::string&) {
+void TmainWindow::loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) {
+    LoadImage(applet, fallbackFolder);
     applet.setModif(true);
 }
 
-void TmainWindow::loadStateImage(TVelkPanel& panel, const std::string&) {
-    panel.setModified(true);
+void TmainWindow::loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) {
+    LoadImage(panel, fallbackFolder);
 }
 
-void TmainWindow::showAdvancedOptions() {}
+void TmainWindow::showAdvancedOptions() {
+    TAdvancedWindow::run(*this);
+}
 
-void TmainWindow::showAlignmentGrid() {}
+void TmainWindow::showAlignmentGrid() {
+    TgridWindow::run(*this);
+}
 
 void TmainWindow::showBrowserChooser() {}
 
