@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
 
 #include "editor/ButtonListTexts.h"
 
@@ -25,6 +26,9 @@ ButtonListView::ButtonListView(QWidget* parent) : QTreeWidget(parent) {
     // opens the properties instead.
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setContextMenuPolicy(Qt::CustomContextMenu);
+    // Just wide enough for the column and a scroll bar.
+    setFixedWidth(kColumnWidth + 2 * frameWidth() +
+                  style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
 }
 
 void ButtonListView::startRename(int row) {

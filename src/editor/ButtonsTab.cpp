@@ -54,7 +54,6 @@ QHBoxLayout* explanation(const char* before, const char* word, const char* after
 ButtonsTab::ButtonsTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(main) {
     namespace t = texts::buttons;
     ItemListBox_ = new ButtonListView(this);
-    ItemListBox_->setMinimumWidth(150);
     ItemPopupMenu_ = new ButtonListMenu(main, *this, this);
 
     auto* newButton = makeCommandButton(this, "bNewButton", t::kNewButton, t::kNewButtonHint);

@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "editor/GeneralTexts.h"
+#include "editor/SpinDrag.h"
 #include "editor/main.h"
 #include "model/Editing.h"
 
@@ -20,6 +21,7 @@ QSpinBox* makeNumberField(QWidget* parent, const char* name, const char* hint, i
     field->setToolTip(hint);
     field->setRange(minimum, maximum);
     field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-00000")) + 32);
+    SpinDrag::attach(field);
     return field;
 }
 

@@ -19,7 +19,8 @@ class TmainWindow;
 // Small builders shared by the General tab's groups and the option windows,
 // so every field of the same kind looks and behaves the same.
 
-// A numeric field with its range; its value is applied as the user types.
+// A numeric field with its range; its value is applied as the user types
+// or drags the pointer above or below the field.
 QSpinBox* makeNumberField(QWidget* parent, const char* name, const char* hint, int minimum,
                           int maximum);
 // A fixed list to choose from.

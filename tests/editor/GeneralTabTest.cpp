@@ -139,6 +139,21 @@ TEST_F(GeneralTabEditing, AnEmptiedNumberFieldChangesNothing) {
     EXPECT_FALSE(applet().modified());
 }
 
+TEST_F(GeneralTabEditing, DraggingAboveOrBelowANumberFieldChangesIt) {
+    auto* border = control<QSpinBox>("eBorderWidth");
+    auto dragTo = [border](int y) {
+        QTest::mousePress(border, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, y), border->mapToGlobal(QPointF(5, y)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(border, &move);
+        QTest::mouseRelease(border, Qt::LeftButton, Qt::NoModifier, QPoint(5, y));
+    };
+    dragTo(-30);
+    EXPECT_EQ(applet().borderWidth(), 34);
+    dragTo(border->height() + 10);
+    EXPECT_EQ(applet().borderWidth(), 24);
+}
+
 TEST_F(GeneralTabEditing, BorderStyleSetsStyleAndDirectionAndOpensShadingForBumpsOnly) {
     struct Case {
         const char* item;
