@@ -501,7 +501,10 @@ void StateTab::browseImage() {
     const QString fallback = editor_.main().programFolder() + t::kButtonImagesFolder;
     const TVelkPanel* first = editor_.firstSelected(1);
     const QString chosen = editor_.main().dialogs().chooseOpenFile(
-        {t::kOpenImageTitle, t::kImageFilter, startFolder(first->imagePath(), fallback), {}});
+        {t::kOpenImageTitle,
+         t::kImageFilter,
+         startFolder(first ? first->imagePath() : std::string(), fallback),
+         {}});
     if (chosen.isEmpty())
         return;
     editor_.markModified();
@@ -529,7 +532,10 @@ void StateTab::browseSound() {
     const QString fallback = editor_.main().programFolder() + t::kSoundsFolder;
     const TVelkPanel* first = editor_.firstSelected(state_);
     const QString chosen = editor_.main().dialogs().chooseOpenFile(
-        {t::kOpenSoundTitle, t::kSoundFilter, startFolder(first->soundPath(), fallback), {}});
+        {t::kOpenSoundTitle,
+         t::kSoundFilter,
+         startFolder(first ? first->soundPath() : std::string(), fallback),
+         {}});
     if (chosen.isEmpty())
         return;
     editor_.markModified();
