@@ -19,9 +19,67 @@
 namespace wendle {
 
 namespace {
+
 constexpr int kMinGridStep = 1;
 constexpr int kMaxGridStep = 1000;
+
+constexpr const char* kAlignValue = "Align";
+constexpr const char* kGridWidthValue = "Grid Width";
+constexpr const char* kGridHeightValue = "Grid Height";
+constexpr const char* kLeftValue = "Left";
+constexpr const char* kTopValue = "Top";
+
+std::optional<int> readInteger(const TPRegistry& registry, const char* name) {
+    const auto value = registry.ReadValue(name);
+    if (!value || value->type() != platform::RegistryValue::Type::Integer)
+        return std::nullopt;
+    return int(std::int32_t(value->asInteger()));
+}
+
+void writeInteger(TPRegistry& registry, const char* name, int value) {
+    registry.WriteValue(name, platform::RegistryValue::integer(std::uint32_t(value)));
+}
+
 }  // namespace
+
+GridWindowStore::GridWindowStore(TPRegistryRoot root) : root_(root) {}
+
+GridWindowStore::GridWindowStore(std::string storeFile) : storeFile_(std::move(storeFile)) {}
+
+TPRegistry GridWindowStore::openRegistry() const {
+    return root_ ? TPRegistry(*root_) : TPRegistry(storeFile_);
+}
+
+std::optional<GridWindowValues> GridWindowStore::recall() {
+    TPRegistry registry = openRegistry();
+    if (!registry.OpenKey(kKey, false))
+        return std::nullopt;
+    GridWindowValues values;
+    if (const auto align = readInteger(registry, kAlignValue))
+        values.alignToGrid = *align != 0;
+    values.gridWidth = readInteger(registry, kGridWidthValue).value_or(values.gridWidth);
+    values.gridHeight = readInteger(registry, kGridHeightValue).value_or(values.gridHeight);
+    const auto left = readInteger(registry, kLeftValue);
+    const auto top = readInteger(registry, kTopValue);
+    if (left && top)
+        values.position = QPoint(*left, *top);
+    return values;
+}
+
+void GridWindowStore::keep(const GridWindowValues& values) {
+    TPRegistry registry = openRegistry();
+    if (!registry.OpenKey(kKey, true))
+        return;
+    writeInteger(registry, kAlignValue, values.alignToGrid ? 1 : 0);
+    writeInteger(registry, kGridWidthValue, values.gridWidth);
+    writeInteger(registry, kGridHeightValue, values.gridHeight);
+    if (values.position) {
+        writeInteger(registry, kLeftValue, values.position->x());
+        writeInteger(registry, kTopValue, values.position->y());
+    }
+    // Losing the grid window's values is no reason to trouble the user.
+    (void)registry.Flush();
+}
 
 TgridWindow::TgridWindow(TmainWindow& main, GridWindowMemory* memory, QWidget* parent)
     : QDialog(parent), main_(main), memory_(memory) {
@@ -58,6 +116,11 @@ TgridWindow::TgridWindow(TmainWindow& main, GridWindowMemory* memory, QWidget* p
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     putBackRememberedValues();
+}
+
+void TgridWindow::run(TmainWindow& main) {
+    GridWindowStore store;
+    run(main, &store);
 }
 
 void TgridWindow::run(TmainWindow& main, GridWindowMemory* memory) {

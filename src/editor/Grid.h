@@ -3,6 +3,9 @@
 #include <QDialog>
 #include <QPoint>
 #include <optional>
+#include <string>
+
+#include "settings/PRegistry.h"
 
 class QCheckBox;
 class QSpinBox;
@@ -29,6 +32,28 @@ class GridWindowMemory {
     virtual void keep(const GridWindowValues& values) = 0;
 };
 
+// The grid window's values in the program's settings store, beside the main
+// window's, under "...\gridWindow". Integers: "Align" (0 or 1), "Grid Width",
+// "Grid Height", "Left", "Top". A value that is missing or of another type
+// keeps its default; a store that cannot be written loses nothing but them.
+class GridWindowStore : public GridWindowMemory {
+  public:
+    explicit GridWindowStore(TPRegistryRoot root = TPRegistryRoot::prkLocalMachine);
+    // A store kept in a given file (tests).
+    explicit GridWindowStore(std::string storeFile);
+
+    std::optional<GridWindowValues> recall() override;
+    void keep(const GridWindowValues& values) override;
+
+    static constexpr const char* kKey = "Software\\Orvanta Software\\Wendle\\5\\gridWindow";
+
+  private:
+    TPRegistry openRegistry() const;
+
+    std::optional<TPRegistryRoot> root_;
+    std::string storeFile_;
+};
+
 // "Alignment Grid": whether buttons dropped in the preview snap to a grid,
 // and its steps. The grid belongs to the editor, not to the document, so a
 // change only marks the canvas for redrawing (the grid dots).
@@ -44,8 +69,11 @@ class TgridWindow : public QDialog {
                          QWidget* parent = nullptr);
 
     // The "Alignment &Grid" command of the Options menu: opens the window
-    // modally over the main window and destroys it when it closes.
-    static void run(TmainWindow& main, GridWindowMemory* memory = nullptr);
+    // modally over the main window and destroys it when it closes. Its
+    // values are kept in the program's settings store.
+    static void run(TmainWindow& main);
+    // The same with the values kept elsewhere (none: not kept).
+    static void run(TmainWindow& main, GridWindowMemory* memory);
 
     // Shows the applet's grid settings.
     void updateGridWindow();

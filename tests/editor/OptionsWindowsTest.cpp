@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -202,6 +203,27 @@ TEST_F(AlignmentGrid, RememberedStepsOutOfRangeAreBroughtIntoRange) {
     open(&memory);
     EXPECT_EQ(applet().gridX(), 1);
     EXPECT_EQ(applet().gridY(), 1000);
+}
+
+TEST(GridWindowStoreTest, KeepsTheValuesInTheSettingsStore) {
+    QTemporaryDir folder;
+    const std::string file = (folder.path() + "/local-machine.reg").toStdString();
+    EXPECT_FALSE(GridWindowStore(file).recall().has_value());
+
+    GridWindowStore(file).keep({true, 20, 15, QPoint(40, -3)});
+    const auto recalled = GridWindowStore(file).recall();
+    ASSERT_TRUE(recalled.has_value());
+    EXPECT_TRUE(recalled->alignToGrid);
+    EXPECT_EQ(recalled->gridWidth, 20);
+    EXPECT_EQ(recalled->gridHeight, 15);
+    EXPECT_EQ(recalled->position, QPoint(40, -3));
+
+    // A value of another type keeps its default.
+    TPRegistry registry(file);
+    ASSERT_TRUE(registry.OpenKey(GridWindowStore::kKey, false));
+    registry.WriteValue("Grid Width", platform::RegistryValue::text("wide"));
+    ASSERT_TRUE(registry.Flush().ok);
+    EXPECT_EQ(GridWindowStore(file).recall()->gridWidth, 10);
 }
 
 }  // namespace
