@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "editor/GeneralTab.h"
 #include "editor/main.h"
 #include "model/Editing.h"
 #include "model/VelkForm.h"
@@ -211,7 +212,8 @@ void AppletView::applyGesture(QPoint client, bool finished) {
                 applet_.setTextBoxBounds({box.left, box.top, box.width, box.height});
             }
             applet_.setModified(true);
-            main_.UpDateGeneralWindow();
+            // The hidden size fields of the General tab follow the box.
+            main_.generalTab()->showTextBoxSize();
         }
     } else if (resizing) {
         SetSizeXY(applet_, gesture_.slot, bounds.left(), bounds.top(), bounds.width(),
