@@ -28,6 +28,28 @@ QString fromWindows1252(std::string_view text) {
     return out;
 }
 
+std::string toWindows1252(const QString& text) {
+    std::string out;
+    out.reserve(std::size_t(text.size()));
+    for (QChar ch : text) {
+        // A character beyond the basic plane is one "?", not two.
+        if (ch.isLowSurrogate())
+            continue;
+        const char16_t code = ch.unicode();
+        char byte = '?';
+        if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+            byte = char(code);
+        } else {
+            for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+                if (kHighControls[i] == code)
+                    byte = char(0x80 + i);
+            }
+        }
+        out += byte;
+    }
+    return out;
+}
+
 std::string windows1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
