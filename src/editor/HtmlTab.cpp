@@ -10,10 +10,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editor/GeneralWidgets.h"
 #include "editor/Texts.h"
 #include "editor/main.h"
+#include "platform/HelpTopics.h"
 
 namespace wendle {
 
@@ -49,17 +52,16 @@ HtmlTab::HtmlTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(ma
     auto* copyRow = new QHBoxLayout;
     copyRow->addWidget(copy);
     copyRow->addStretch(1);
+    copyRow->addWidget(makeHelpButton(this, "bHtmlHelp", main_, help_topics::kHtmlTab));
     layout->addLayout(copyRow);
 
     auto* notes = new QGroupBox(this);
     auto* grid = new QGridLayout(notes);
     auto* required = new QLabel(QString("<b>%1</b>").arg(texts::kRequiredFiles), notes);
     auto* important = new QLabel(QString("<b>%1</b>").arg(texts::kImportant), notes);
-    auto* classFiles = linkLabel("c", texts::kClassFiles,
-                                 "Opens the folder holding the applet's class files", notes);
+    auto* classFiles = linkLabel("c", texts::kClassFiles, texts::kClassFilesHint, notes);
     auto* imagesAndSounds =
-        linkLabel("lImageSoundFolder", texts::kImagesAndSounds,
-                  "Opens the folder holding copies of the applet's images and sounds", notes);
+        linkLabel("lImageSoundFolder", texts::kImagesAndSounds, texts::kImagesAndSoundsHint, notes);
     connect(classFiles, &QLabel::linkActivated, this, &HtmlTab::classFilesClicked);
     connect(imagesAndSounds, &QLabel::linkActivated, this, &HtmlTab::imagesAndSoundsClicked);
 

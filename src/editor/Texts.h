@@ -64,6 +64,9 @@ inline constexpr const char* kAlsoRequires = "It also requires all of the";
 inline constexpr const char* kImagesAndSounds = "images and sounds";
 inline constexpr const char* kSameFolder = "to be in the same folder as your html page.";
 inline constexpr const char* kPutAllFiles = "Make sure you put ALL of these files on your site.";
+inline constexpr const char* kClassFilesHint = "Displays the folder with velkbutton.class";
+inline constexpr const char* kImagesAndSoundsHint =
+    "Displays the folder with the images and sounds required for this applet.";
 
 // Preview tool bar hints.
 inline constexpr const char* kSaveHint = "Save";
@@ -71,5 +74,18 @@ inline constexpr const char* kNewButtonHint = "New Button";
 inline constexpr const char* kDuplicateButtonHint = "Duplicate Button";
 inline constexpr const char* kButtonPropertiesHint = "Button Properties";
 inline constexpr const char* kDeleteButtonHint = "Delete Button";
+
+// The browser chooser.
+namespace browser {
+inline constexpr const char* kCaption = "Browser";
+inline constexpr const char* kGroup = "Browsers";
+inline constexpr const char* kChoose = "Choose the browser you wish to use when testing applets.";
+inline constexpr const char* kBrowserLabel = "Browser:";
+inline constexpr const char* kUseDefault = "Use Default Browser";
+inline constexpr const char* kSearch = "&Search for Browsers";
+inline constexpr const char* kClose = "&Close";
+// Shown while the searches run.
+inline constexpr const char* kSearchingHint = "Searching the fixed drives for browsers";
+}  // namespace browser
 
 }  // namespace wendle::texts

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -12,8 +14,11 @@
 #include <QVBoxLayout>
 
 #include "document/NewDocument.h"
+#include "document/PublishMessages.h"
+#include "document/TestPage.h"
 #include "editor/Advanced.h"
 #include "editor/AppletView.h"
+#include "editor/Browser.h"
 #include "editor/ButtonsTab.h"
 #include "editor/Encoding.h"
 #include "editor/GeneralTab.h"
@@ -28,6 +33,7 @@
 #include "model/Editing.h"
 #include "model/Messages.h"
 #include "model/UpdatingControls.h"
+#include "platform/Folders.h"
 #include "render/LoadImage.h"
 #include "settings/ProgramSettings.h"
 
@@ -38,12 +44,16 @@ TmainWindow::TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWi
       dialogs_(dialogs),
       programFolder_(programFolder),
       lifecycle_(documentHost_, QFile::encodeName(programFolder).toStdString()) {
+    // The desktop services and the working folders look beside the same
+    // program as the editor does.
+    platform::overrideProgramFolder(QFile::encodeName(programFolder).toStdString());
     setObjectName("mainWindow");
     setWindowTitle(texts::kAppTitle);
     buildMenus();
     buildTabs();
     resize(720, 520);
     createSettings();
+    browserWindow_ = new TBrowserWindow(*this, this);
 }
 
 TmainWindow::~TmainWindow() {
@@ -161,6 +171,11 @@ void TmainWindow::buildTabs() {
         preview_->raise();
     });
     strip->addWidget(showPreview);
+    auto* test = new QPushButton(texts::kTestInBrowser, central);
+    test->setObjectName("bTest");
+    test->setToolTip(texts::kTestInBrowserHint);
+    connect(test, &QPushButton::clicked, this, &TmainWindow::testInBrowser);
+    strip->addWidget(test);
     strip->addStretch(1);
     layout->addLayout(strip);
 
@@ -172,6 +187,8 @@ void TmainWindow::buildTabs() {
     buttonsTab_->setObjectName("ButtonsTab");
     htmlTab_ = new HtmlTab(*this, tabs_);
     htmlTab_->setObjectName("HTMLTab");
+    connect(htmlTab_, &HtmlTab::imagesAndSoundsClicked, this, &TmainWindow::showImagesAndSounds);
+    connect(htmlTab_, &HtmlTab::classFilesClicked, this, &TmainWindow::showClassFiles);
     tabs_->addTab(generalTab_, texts::kGeneralTab);
     tabs_->addTab(buttonsTab_, texts::kButtonsTab);
     tabs_->addTab(htmlTab_, texts::kHtmlTab);
@@ -255,9 +272,15 @@ void TmainWindow::UpDateGeneralWindow() {
 }
 
 void TmainWindow::buildAppletHTML() {
-    QStringList lines;
-    for (const auto& line : wendle::buildAppletHTML(applet())) lines << toQString(line);
-    htmlTab_->setLines(lines);
+    rebuildHtmlPane();
+}
+
+std::vector<std::string> TmainWindow::rebuildHtmlPane() {
+    std::vector<std::string> lines = wendle::buildAppletHTML(applet());
+    QStringList pane;
+    for (const auto& line : lines) pane << toQString(line);
+    htmlTab_->setLines(pane);
+    return lines;
 }
 
 void TmainWindow::updatePropertiesWindow() {
@@ -338,7 +361,69 @@ void TmainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TmainWindow::deleteAppletCopies() {}
+void TmainWindow::deleteAppletCopies() {
+    if (preview_)
+        document::deleteAppletCopies(applet(), workingFolders());
+}
+
+document::WorkingFolders TmainWindow::workingFolders() const {
+    return {QFile::encodeName(programFolder_).toStdString(), platform::workingFolderBase()};
+}
+
+void TmainWindow::testInBrowser() {
+    const std::vector<std::string> lines = rebuildHtmlPane();
+    const document::WorkingFolders folders = workingFolders();
+    if (const auto error = document::buildTestSite(applet(), lines, folders)) {
+        dialogs_.showMessage(QFile::decodeName(error->c_str()));
+        return;
+    }
+    const std::string page = document::testPagePath(folders);
+    const auto launch = document::browserLaunch(browserWindow_->browserChoice(), page);
+    switch (launch.kind) {
+        case document::BrowserLaunch::Kind::DefaultBrowser:
+            // A desktop without a default browser simply shows nothing.
+            dialogs_.openExternal(QFile::decodeName(page.c_str()));
+            break;
+        case document::BrowserLaunch::Kind::Program:
+            launchProgram(QFile::decodeName(launch.file.c_str()),
+                          QFile::decodeName(launch.parameters.c_str()),
+                          QFile::decodeName(launch.workingFolder.c_str()));
+            break;
+        case document::BrowserLaunch::Kind::NoBrowser:
+            dialogs_.showMessage(document::messages::kSelectBrowser);
+            break;
+    }
+}
+
+void TmainWindow::showImagesAndSounds() {
+    const document::WorkingFolders folders = workingFolders();
+    if (const auto error = document::refreshRequiredFiles(applet(), folders)) {
+        dialogs_.showMessage(QFile::decodeName(error->c_str()));
+        return;
+    }
+    const QString folder = QFile::decodeName(folders.requiredFiles().c_str());
+    launchProgram(folder, folder, folder);
+}
+
+void TmainWindow::showClassFiles() {
+    const document::WorkingFolders folders = workingFolders();
+    if (const auto error = document::gatherClassFiles(folders)) {
+        dialogs_.showMessage(QFile::decodeName(error->c_str()));
+        return;
+    }
+    const QString folder = QFile::decodeName(folders.velkbutton().c_str());
+    launchProgram(folder, folder.chopped(1), folder);
+}
+
+void TmainWindow::launchProgram(const QString& file, const QString& parameters,
+                                const QString& workingFolder) {
+    const QString target = QDir::isAbsolutePath(file) ? file : workingFolder + file;
+    if (QFileInfo(target).isDir()) {
+        dialogs_.openExternal(target);
+    } else {
+        dialogs_.startProgram(target, parameters, workingFolder);
+    }
+}
 
 void TmainWindow::addRecentDocument(const QString& path) {
     AppSettings_->AddMRUItem(QFile::encodeName(path).toStdString());
@@ -361,7 +446,9 @@ void TmainWindow::showAlignmentGrid() {
     TgridWindow::run(*this);
 }
 
-void TmainWindow::showBrowserChooser() {}
+void TmainWindow::showBrowserChooser() {
+    browserWindow_->exec();
+}
 
 void TmainWindow::showHelp() {
     dialogs_.openHelp(0);
@@ -389,7 +476,9 @@ std::string TmainWindow::documentFolder() {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-void TmainWindow::deleteReplacedCopies(const std::string&) {}
+void TmainWindow::deleteReplacedCopies(const std::string& oldName) {
+    document::deleteReplacedCopies(oldName, workingFolders());
+}
 
 void TmainWindow::openHelpTopic(int topic) {
     dialogs_.openHelp(topic);

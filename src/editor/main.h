@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "document/WorkingFolders.h"
 #include "editor/EditorDocumentHost.h"
 #include "editor/UserDialogs.h"
 #include "model/VelkForm.h"
@@ -22,6 +23,7 @@ class TPropertiesWindow;
 class GeneralTab;
 class ButtonsTab;
 class HtmlTab;
+class TBrowserWindow;
 
 // The main window: menus, the General, Buttons and HTML tabs, and the hub
 // through which every editing window reaches the one current applet.
@@ -41,6 +43,7 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     GeneralTab* generalTab() const { return generalTab_; }
     ButtonsTab* buttonsTab() const { return buttonsTab_; }
     HtmlTab* htmlTab() const { return htmlTab_; }
+    TBrowserWindow* browserWindow() const { return browserWindow_; }
     UserDialogs& dialogs() { return dialogs_; }
     const QString& programFolder() const { return programFolder_; }
 
@@ -87,6 +90,20 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // Working copies of the applet's images and sounds leave the working
     // folders (closing, replacing the document).
     void deleteAppletCopies();
+    // The program's folder and the one the working folders are made in.
+    document::WorkingFolders workingFolders() const;
+    // "&Test in Browser": the applet's test site in "Applet Temp", opened in
+    // the browser chosen in the browser chooser.
+    void testInBrowser();
+    // The HTML tab's links: "images and sounds" refreshes and opens
+    // "Required Files", ".class Files" fills and opens "Velkbutton".
+    void showImagesAndSounds();
+    void showClassFiles();
+    // Opens a folder in the desktop's file browser, or starts a program with
+    // the parameters as its one argument in the working folder. A file name
+    // without a folder is taken from the working folder. Reports nothing.
+    void launchProgram(const QString& file, const QString& parameters,
+                       const QString& workingFolder);
     // Puts a document at the top of the recent documents.
     void addRecentDocument(const QString& path);
     // Loads pictures with a fallback folder (ends in a separator).
@@ -134,6 +151,8 @@ class TmainWindow : public QMainWindow, public AppletObserver {
   private:
     void buildMenus();
     void buildTabs();
+    // Rebuilds the HTML pane and gives its lines as the applet's bytes.
+    std::vector<std::string> rebuildHtmlPane();
     void createDocumentWindows();
     // The folder of the current document, ending in "/"; empty when untitled.
     std::string documentFolder();
@@ -154,6 +173,9 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     ButtonsTab* buttonsTab_ = nullptr;
     HtmlTab* htmlTab_ = nullptr;
     QMenu* reopenMenu_ = nullptr;
+    // Made at start-up and kept: it remembers the browser choice and its
+    // searches go on while it is closed.
+    TBrowserWindow* browserWindow_ = nullptr;
     // Hidden labels whose captions keep the one-time help flags.
     QLabel* Label26_ = nullptr;
     QLabel* Label27_ = nullptr;

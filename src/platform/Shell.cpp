@@ -43,7 +43,24 @@ bool isLocalPath(const std::string& target) {
     return target.find("://") == std::string::npos;
 }
 
+bool isChromiumFamily(const std::string& program) {
+    const std::string name = program.substr(program.rfind('/') + 1);
+    for (const char* browser :
+         {"chromium", "chromium-browser", "chrome", "google-chrome", "google-chrome-stable"}) {
+        if (name == browser)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+std::vector<std::string> startArguments(const std::string& program, const std::string& argument,
+                                        bool runningAsRoot) {
+    if (runningAsRoot && isChromiumFamily(program))
+        return {program, "--no-sandbox", argument};
+    return {program, argument};
+}
 
 Shell::Shell(std::string opener) : opener_(std::move(opener)) {}
 
@@ -108,7 +125,7 @@ IoResult Shell::open(const std::string& target) const {
 
 IoResult Shell::startProgram(const std::string& program, const std::string& argument,
                              const std::string& workingFolder) const {
-    return spawnDetached({program, argument}, workingFolder);
+    return spawnDetached(startArguments(program, argument, ::geteuid() == 0), workingFolder);
 }
 
 }  // namespace wendle::platform

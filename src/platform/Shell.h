@@ -24,7 +24,7 @@ class Shell {
     IoResult open(const std::string& target) const;
 
     // Starts `program` with one argument and the given working folder (the
-    // current folder when empty).
+    // current folder when empty). See startArguments for what it is given.
     IoResult startProgram(const std::string& program, const std::string& argument,
                           const std::string& workingFolder) const;
 
@@ -35,5 +35,12 @@ class Shell {
   private:
     std::string opener_;
 };
+
+// The command line of startProgram: the program and its one argument. A
+// Chromium-family browser refuses to start for the superuser unless its
+// sandbox is switched off, so for root (and only then) it is also given
+// "--no-sandbox"; it then shows the page as it would for anyone else.
+std::vector<std::string> startArguments(const std::string& program, const std::string& argument,
+                                        bool runningAsRoot);
 
 }  // namespace wendle::platform

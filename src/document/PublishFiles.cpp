@@ -1,0 +1,146 @@
+#include "document/PublishFiles.h"
+
+#include <fcntl.h>
+#include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+namespace wendle::document {
+
+namespace {
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        size -= std::size_t(written);
+    }
+    return true;
+}
+
+bool copyContents(int from, int to) {
+    std::array<char, 64 * 1024> buffer;
+    for (;;) {
+        const ssize_t got = ::read(from, buffer.data(), buffer.size());
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (got == 0)
+            return true;
+        if (!writeAll(to, buffer.data(), std::size_t(got)))
+            return false;
+    }
+}
+
+}  // namespace
+
+bool isPlainFileName(std::string_view name) {
+    if (name.empty() || name == "." || name == "..")
+        return false;
+    return name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
+}
+
+std::string fileSystemName(std::string_view text) {
+    if (std::all_of(text.begin(), text.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return std::string(text);
+    }
+    const iconv_t converter = ::iconv_open("UTF-8", "WINDOWS-1252");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return std::string(text);
+    std::string out(text.size() * 3, '\0');
+    char* in = const_cast<char*>(text.data());
+    std::size_t inLeft = text.size();
+    char* next = out.data();
+    std::size_t outLeft = out.size();
+    const std::size_t result = ::iconv(converter, &in, &inLeft, &next, &outLeft);
+    ::iconv_close(converter);
+    // The five bytes the code page leaves unassigned do not convert.
+    if (result == static_cast<std::size_t>(-1))
+        return std::string(text);
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+std::optional<std::string> existingFile(const std::string& text) {
+    if (text.empty() || text.find('\0') != std::string::npos)
+        return std::nullopt;
+    const std::string converted = fileSystemName(text);
+    if (isFile(converted))
+        return converted;
+    if (converted != text && isFile(text))
+        return text;
+    return std::nullopt;
+}
+
+bool isFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool isFolder(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool copyFileIfAbsent(const std::string& source, const std::string& target) {
+    // Non-blocking, so that a named pipe given as a source cannot hang the
+    // program; it is refused below like anything that is not a plain file.
+    const int from = ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (from < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(from, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(from);
+        return false;
+    }
+    // O_EXCL: an existing file (or link) of that name is never replaced.
+    const mode_t mode = (info.st_mode & 0666) | 0600;
+    const int to = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (to < 0) {
+        ::close(from);
+        return false;
+    }
+    const bool copied = copyContents(from, to);
+    ::close(from);
+    if (::close(to) != 0 || !copied) {
+        ::unlink(target.c_str());
+        return false;
+    }
+    return true;
+}
+
+void deleteCopy(const std::string& folder, const std::string& name) {
+    if (!isPlainFileName(name))
+        return;
+    const std::string path = folder + fileSystemName(name);
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
+        return;
+    ::unlink(path.c_str());
+}
+
+std::optional<std::string> createFolder(const std::string& folder) {
+    std::string path = folder;
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    if (::mkdir(path.c_str(), 0777) == 0)
+        return std::nullopt;
+    const int error = errno;
+    if (error == EEXIST && isFolder(path))
+        return std::nullopt;
+    return path + ": " + std::strerror(error);
+}
+
+}  // namespace wendle::document

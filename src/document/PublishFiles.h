@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace wendle::document {
+
+// The file operations behind the working folders. Copies and deletions are
+// quiet by design: a file that cannot be copied or removed simply stays
+// missing or stays there, and the user sees the result in the folder.
+
+// Whether a name may become a file of a working folder: not empty, no folder
+// parts ("/" or "\"), not "." or "..", no NUL byte. Anything else could
+// reach outside the folder, so it is never copied to or deleted from one.
+bool isPlainFileName(std::string_view name);
+
+// The applet keeps its texts as Windows-1252 bytes; the file system here
+// names files in UTF-8. A text that does not convert stays as it is.
+std::string fileSystemName(std::string_view text);
+
+// The regular file that an applet text names, if there is one: its UTF-8
+// form first, then its bytes as they are.
+std::optional<std::string> existingFile(const std::string& text);
+
+bool isFile(const std::string& path);  // a regular file (or a link to one)
+bool isFolder(const std::string& path);
+
+// Copies source to target unless target already exists; never replaces a
+// file. Only a regular file is copied, and a copy that fails half-way is
+// removed again, so a broken copy never stands in for the real file.
+// Returns whether a copy was made.
+bool copyFileIfAbsent(const std::string& source, const std::string& target);
+
+// Removes folder + the file-system form of name, when name is a plain file
+// name and something of that name is there. Failures are ignored.
+void deleteCopy(const std::string& folder, const std::string& name);
+
+// Creates one folder (its parent must exist). None when it was made or is
+// already a folder; otherwise the system's text, "<folder>: <reason>".
+std::optional<std::string> createFolder(const std::string& folder);
+
+}  // namespace wendle::document

@@ -1,0 +1,9 @@
+#pragma once
+
+// The texts of publishing: the test page and the working folders.
+namespace wendle::document::messages {
+
+inline constexpr const char* kSelectBrowser =
+    "You must select a browser before testing the Applet.";
+
+}  // namespace wendle::document::messages
