@@ -643,7 +643,7 @@
   function muLaw(u) {
     const v = ~u & 0xff;
     const magnitude = ((((v & 0x0f) << 3) + 0x84) << ((v >> 4) & 7)) - 0x84;
-    return v & 0x80 ? -magnitude : magnitude;
+    return v & 0x80 ? 0 - magnitude : magnitude;
   }
 
   function aLaw(a) {
@@ -920,6 +920,7 @@
         el.setAttribute('role', 'button');
         el.tabIndex = 0;
       }
+      el.className = 'velkbutton-button';
       const caption = b.states[0].caption.join(' ').replace(/\s+/g, ' ').trim();
       el.setAttribute('aria-label', caption || b.hint.text || b.link || `Button ${b.ordinal + 1}`);
       if (b.hint.text) el.setAttribute('aria-description', b.hint.text);
@@ -1036,7 +1037,18 @@
     return (element.getAttribute('code') || '').trim().toLowerCase() === 'velkbutton.class';
   }
 
+  // A focus ring outside the face, white in black so that it shows on any
+  // colour, and only for the keyboard.
+  const STYLE = '.velkbutton-button:focus{outline:none}' +
+    '.velkbutton-button:focus-visible{outline:2px solid #fff;outline-offset:1px;' +
+    'box-shadow:0 0 0 4px #000}';
+
   function start() {
+    if (document.getElementsByTagName('applet').length) {
+      const style = document.createElement('style');
+      style.textContent = STYLE;
+      document.head.append(style);
+    }
     for (const type of ['pointerdown', 'keydown']) {
       global.addEventListener(type, () => (interacted = true), { capture: true, once: true });
     }

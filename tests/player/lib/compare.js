@@ -58,3 +58,23 @@ function compare(actual, expected, masks) {
 const hex = (p) => '#' + p.toString(16).padStart(6, '0');
 
 module.exports = { composite, compare, inside };
+
+// The part r of a picture.
+function crop(picture, r) {
+  const width = r.right - r.left;
+  const height = r.bottom - r.top;
+  const pixels = new Uint32Array(width * height);
+  for (let y = 0; y < height; y++) {
+    for (let x = 0; x < width; x++) {
+      pixels[y * width + x] = picture.pixels[(y + r.top) * picture.width + x + r.left];
+    }
+  }
+  return { width, height, pixels };
+}
+
+// Rectangles moved by (dx, dy).
+const moved = (rects, dx, dy) =>
+  rects.map((r) => ({ left: r.left + dx, top: r.top + dy, right: r.right + dx, bottom: r.bottom + dy }));
+
+module.exports.crop = crop;
+module.exports.moved = moved;
