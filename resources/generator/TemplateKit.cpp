@@ -1,0 +1,197 @@
+#include "TemplateKit.h"
+
+#include "document/AppletDocumentHost.h"
+#include "document/DocumentWriter.h"
+#include "model/CharacterCheck.h"
+#include "model/Editing.h"
+#include "model/VelkForm.h"
+
+namespace wendle::content {
+
+namespace {
+
+struct EdgeFields {
+    std::int16_t style;
+    bool raised;
+};
+
+// The border style lists' six choices as the model stores them; None is a
+// raised frame of width 0, which draws nothing.
+EdgeFields edgeFields(Edge edge) {
+    switch (edge) {
+        case Edge::None:
+        case Edge::RaisedFrame:
+            return {1, true};
+        case Edge::LoweredFrame:
+            return {1, false};
+        case Edge::RaisedBevel:
+            return {2, true};
+        case Edge::LoweredBevel:
+            return {2, false};
+        case Edge::RaisedBump:
+            return {3, true};
+        case Edge::LoweredBump:
+            return {3, false};
+    }
+    return {1, true};
+}
+
+// Collects what the editors would have refused.
+class Checker {
+  public:
+    // Captions, status, hint and the text-box message.
+    void text(const std::string& value, const char* what) {
+        if (checkCharacters(value))
+            problems_ += std::string(what) + " '" + value + "' holds |, ~ or a double quote; ";
+    }
+    // File names, link and frame.
+    void name(const std::string& value, const char* what) {
+        if (checkCharacters2(value))
+            problems_ += std::string(what) + " '" + value + "' holds | or a double quote; ";
+    }
+    const std::string& problems() const { return problems_; }
+
+  private:
+    std::string problems_;
+};
+
+void applyFace(TVelkPanel& panel, const Face& face, const std::string& caption,
+               const std::string& programFolder, Checker& check) {
+    panel.setBkColor(face.background);
+    panel.setFade(face.gradient && !face.transparent);
+    panel.setFadeColor(face.gradient ? face.fadeTo : face.background);
+    panel.setTransparentBk(face.transparent);
+    const EdgeFields edge = edgeFields(face.border.edge);
+    panel.setBorderStyle(edge.style);
+    panel.setRaised(edge.raised);
+    panel.setBorderWidth(std::int16_t(face.border.edge == Edge::None ? 0 : face.border.width));
+    panel.setBorderColor(face.border.colour);
+    panel.setBorderShading(face.border.shading);
+
+    check.name(face.picture.name, "picture");
+    panel.setImageName(face.picture.name);
+    panel.setImagePath(
+        face.picture.name.empty() ? "" : programFolder + "Button Images/" + face.picture.name);
+    panel.setImageStyle(std::uint8_t(face.picture.place));
+    panel.setImageX(std::int16_t(face.picture.x));
+    panel.setImageY(std::int16_t(face.picture.y));
+
+    panel.setFontName(std::uint8_t(face.font.face));
+    panel.setFontSize(std::uint8_t(face.font.size));
+    panel.setFontStyle(std::uint8_t(face.font.style));
+    panel.setFontAlignment(std::uint8_t(face.font.align));
+    panel.setFontColor(face.font.colour);
+    panel.setFontShadow(face.font.shadow);
+    panel.setFontShadowColor(face.font.shadowColour);
+
+    panel.setShowHighlight(face.highlight);
+    panel.setHighlightColor(face.highlightColour);
+
+    check.name(face.soundName, "sound");
+    panel.setSoundName(face.soundName);
+    panel.setSoundPath(face.soundName.empty() ? "" : programFolder + "Sounds/" + face.soundName);
+
+    const std::string& text = face.caption.empty() ? caption : face.caption;
+    check.text(text, "caption");
+    panel.setCaption(text);
+}
+
+// The settings that belong to the button as a whole: the hint and the
+// texts on the first state, the status text on the second.
+void applyButtonTexts(TVelkForm& applet, int slot, const Button& button, const HintLook& hint,
+                      Checker& check) {
+    TVelkPanel& first = *applet.statePanel(1, slot);
+    check.text(button.caption, "button name");
+    first.setItemName(button.caption.substr(0, button.caption.find('\r')));
+    check.name(button.link, "link");
+    first.setLink(button.link);
+    check.name(button.frame, "frame");
+    first.setFrame(button.frame);
+    check.text(button.hint, "hint");
+    first.setHintText(button.hint);
+    first.setHintFont(std::uint8_t(hint.face));
+    first.setHintSize(std::int16_t(hint.size));
+    first.setHintStyle(std::uint8_t(hint.style));
+    first.setHintTextClr(hint.text);
+    first.setHintBkClr(hint.background);
+    first.setHintBdrClr(hint.border);
+    check.text(button.message, "text box message");
+    first.setTextBoxText(button.message);
+    check.text(button.status, "status");
+    applet.statePanel(2, slot)->setStatus(button.status);
+}
+
+void applyTextBox(TVelkForm& applet, const TextBox& box) {
+    applet.setTextBoxVisible(box.shown ? 1 : 0);
+    applet.setTextBoxFont(int(box.face));
+    applet.setTextBoxFontSize(box.size);
+    applet.setTextBoxFontStyle(int(box.style));
+    applet.setTextBoxTextColor(box.text);
+    applet.setTextBoxBkColor(box.background);
+    applet.setTextBoxBorderColor(box.border);
+    TvelkTextBox& panel = applet.textBox();
+    if (box.shown) {
+        panel.setBounds(box.left, box.top + kToolBarStrip, box.width, box.height);
+    } else {
+        // Where a hidden text box is parked, so that nothing of it shows.
+        panel.setBounds(-1, kToolBarStrip, 1, 1);
+    }
+    panel.bkColor = box.background;
+    panel.fontColor = box.text;
+    applet.setTextBoxBounds(Bounds{panel.left, panel.top, panel.width, panel.height});
+}
+
+}  // namespace
+
+std::string writeTemplate(const Applet& spec, const std::string& path,
+                          const std::string& programFolder) {
+    document::AppletDocumentHost host;
+    TVelkForm& applet = host.resetDocument();
+    Checker check;
+
+    applet.setClientSize(spec.width, spec.height + kToolBarStrip);
+    applet.setBkColor(spec.background);
+    applet.setFade(spec.gradient);
+    applet.setFadeColor(spec.gradient ? spec.fadeTo : spec.background);
+    const EdgeFields edge = edgeFields(spec.border.edge);
+    applet.setBdrStyle(edge.style);
+    applet.setRaised(edge.raised);
+    applet.setBorderWidth(std::int16_t(spec.border.edge == Edge::None ? 0 : spec.border.width));
+    applet.setBorderColor(spec.border.colour);
+    applet.setBorderShading(spec.border.shading);
+    check.name(spec.picture.name, "background picture");
+    applet.setImageName(spec.picture.name);
+    applet.setImagePath(
+        spec.picture.name.empty() ? "" : programFolder + "Button Images/" + spec.picture.name);
+    applet.setImageStyle(std::uint8_t(spec.picture.place));
+    applet.setImageX(std::int16_t(spec.picture.x));
+    applet.setImageY(std::int16_t(spec.picture.y));
+    applet.setLoadText(spec.loadingText);
+    applet.setLoadBkColor(spec.loadingBackground);
+    applet.setLoadFontColor(spec.loadingTextColour);
+    applet.setAltHTML(spec.alternativeHTML);
+
+    for (const Button& button : spec.buttons) {
+        const CreateMenuItemResult created = applet.CreateMenuItem();
+        if (!created.ok())
+            return path + ": " + created.message;
+        const int slot = created.slot;
+        SetSizeXY(applet, slot, button.left, button.top + kToolBarStrip, button.width,
+                  button.height);
+        for (int state = 1; state <= kStateCount; ++state) {
+            applyFace(*applet.statePanel(state, slot), button.faces[std::size_t(state - 1)],
+                      button.caption, programFolder, check);
+        }
+        applyButtonTexts(applet, slot, button, spec.hint, check);
+    }
+    applyTextBox(applet, spec.textBox);
+    applet.showActiveStates();
+
+    if (!check.problems().empty())
+        return path + ": " + check.problems();
+    applet.setDocumentPath(path);
+    const document::SaveResult saved = document::writeDocument(applet, host);
+    return saved.saved() ? std::string() : saved.message;
+}
+
+}  // namespace wendle::content

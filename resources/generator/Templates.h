@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "TemplateKit.h"
+
+namespace wendle::content {
+
+// One of the ten documents of the Templates menu.
+struct Template {
+    std::string file;     // "Toolbar One.wdf", beside the program
+    std::string caption;  // its entry in the Templates menu
+    std::string slug;     // base name of its pictures on the samples page
+    std::string about;    // what it shows, one paragraph of HTML text
+    Applet (*build)();
+};
+
+// The templates in the order of the Templates menu.
+const std::vector<Template>& templates();
+
+// Writes every template into programFolder (ending in "/"), naming the
+// pictures and sounds as they will lie in namedFolder (ending in "/"), which
+// is programFolder itself, or where an installed copy will be. Returns the
+// problems.
+std::vector<std::string> writeTemplates(const std::string& programFolder,
+                                        const std::string& namedFolder);
+
+// The builders, one per template.
+Applet imageButtons();
+Applet navigationBar();
+Applet colorfulToolbar();
+Applet transparentButtons();
+Applet verticalToolbar();
+Applet roundedButtons();
+Applet staggeredButtons();
+Applet staggeredImageButtons();
+Applet relaxingButtons();
+Applet purpleToolbars();
+
+}  // namespace wendle::content
