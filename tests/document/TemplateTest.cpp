@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "DocumentTestSupport.h"
 #include "document/AppletDocumentHost.h"
 #include "document/DocumentReader.h"
+#include "document/WorkingFolders.h"
 #include "image/Picture.h"
 #include "model/AppletHTML.h"
 #include "model/VelkForm.h"
@@ -128,14 +130,22 @@ TEST_P(Templates, DrawEveryStateAtTheirOwnSize) {
     }
 }
 
-TEST_P(Templates, PublishAnHtmlBlockNamingEveryFile) {
+TEST_P(Templates, PublishEveryFileTheyName) {
     TVelkForm& applet = open();
-    const std::vector<std::string> html = buildAppletHTML(applet);
-    ASSERT_GT(html.size(), applet.usedSlots().size());
+    // Opened from the Templates menu, a template is untitled: nothing may
+    // depend on the folder of the document.
+    applet.setDocumentPath("");
+    // Taken first: building the HTML stores its placeholders in the applet.
+    const std::vector<Named> files = namedFiles(applet);
     std::string block;
-    for (const auto& line : html) block += line + "\n";
-    for (const Named& file : namedFiles(applet)) {
-        EXPECT_NE(block.find(file.name), std::string::npos) << file.name;
+    for (const auto& line : buildAppletHTML(applet)) block += line + "\n";
+    test::TempFolder site;
+    copyAppletFiles(applet, site.path() + "/");
+    for (const Named& file : files) {
+        SCOPED_TRACE(file.where + ": " + file.name);
+        EXPECT_NE(block.find(file.name), std::string::npos);
+        ASSERT_TRUE(fs::is_regular_file(site.file(file.name)));
+        EXPECT_EQ(fs::file_size(site.file(file.name)), fs::file_size(file.path));
     }
 }
 
