@@ -18,6 +18,7 @@ const { serve } = require('./lib/server');
 const { auFile, ENCODING } = require('./lib/au');
 const { FIELD, setButtonFields, setParam, setAppletSize } = require('./lib/params');
 const { compare, crop, moved } = require('./lib/compare');
+const { readPng } = require('./lib/png');
 
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'wendle-player-behaviour-'));
 const startup = path.join(work, 'Start-up.wdf');
@@ -28,9 +29,14 @@ const PRESS_SOUND = { rate: 8000, bytes: [0x00, 0x80, 0xff, 0x7f, ...Array(796).
 const HOVER_SOUND = { rate: 11025, samples: 441 };
 
 const TEXT_BOX = { left: 5, top: 130, width: 95, height: 25 };
+const LOADING = { text: 'Wait please', background: 0x203040, colour: 0xffff00 };
+// A 1 x 1 GIF whose one pixel is transparent: it changes nothing drawn.
+const CLEAR_GIF = Buffer.from('R0lGODlhAQABAIAAAAAAAP///yH5BAEAAAAALAAAAAABAAEAAAIBRAA7', 'base64');
 
 function editBlock(lines) {
   let block = setAppletSize(lines, 105, 160);
+  block = setParam(block, 'GENERAL',
+    `4|5|000000|clear.gif|1|0|0|1000|${LOADING.text}|203040|FFFF00|000000`);
   block = setParam(block, 'TEXT BOX',
     `${TEXT_BOX.left}|${TEXT_BOX.top}|${TEXT_BOX.width}|${TEXT_BOX.height}|2|12|0|FFFFFF|1|0000FF|000000|1`);
   block = setButtonFields(block, 0, [
@@ -74,6 +80,7 @@ const RECORD_SOUNDS = `
 let browser;
 let server;
 let references;
+const held = new Map();
 
 before(async () => {
   site.run(['new', startup]);
@@ -83,6 +90,7 @@ before(async () => {
     extraFiles: {
       'press.au': auFile({ encoding: ENCODING.muLaw, sampleRate: PRESS_SOUND.rate, data: PRESS_SOUND.bytes }),
       'hover.au': hoverSound(),
+      'clear.gif': CLEAR_GIF,
       'target.html': '<html><body>target</body></html>',
       'other.html': '<html><body>other</body></html>',
       'third.html': '<html><body>third</body></html>',
@@ -93,7 +101,7 @@ before(async () => {
     site.renderReference(startup, state, file);
     return bar.readPngFile(file);
   });
-  server = await serve(siteDir);
+  server = await serve(siteDir, held);
   browser = await Browser.launch();
 });
 
@@ -156,6 +164,30 @@ async function checkFace(page, n, state) {
   const result = compare(shot, expected, moved(view.captionBoxes, -r.left, -r.top));
   assert.strictEqual(result.differing, 0, `button ${n} in state ${state}: ${result.first}`);
 }
+
+test('the loading message shows in its colours until the pictures are in', async () => {
+  let release;
+  held.set('/clear.gif', new Promise((resolve) => (release = resolve)));
+  const page = await browser.newPage();
+  await page.send('Page.navigate', { url: server.url('index.html') });
+  const clip = await until(page, `window.velkbutton?.bars.length && (() => {
+    const r = velkbutton.bars[0].canvas.getBoundingClientRect();
+    return { x: r.left + scrollX, y: r.top + scrollY, width: r.width, height: r.height };
+  })()`, 'the bar');
+  const loading = readPng(await page.screenshot(clip));
+  const colours = new Set(loading.pixels);
+  assert.ok(colours.has(LOADING.background) && colours.has(LOADING.colour),
+    'the loading background with text in the loading colour');
+  assert.strictEqual(await page.evaluate('velkbutton.bars[0].buttons.length'), 0,
+    'no buttons yet');
+  release();
+  held.delete('/clear.gif');
+  const view = await bar.describe(page);
+  const drawn = new Set((await bar.shoot(page, view)).pixels);
+  assert.ok(!drawn.has(LOADING.background) && !drawn.has(LOADING.colour), 'then the bar');
+  assert.strictEqual(view.buttons.length, 4);
+  await page.close();
+});
 
 test('under the pointer: hint, status, text-box message; hover sound only after a gesture', async () => {
   const { page, view } = await openPage();

@@ -58,7 +58,7 @@ function check(name, actual, expected, view, dir) {
     fs.writeFileSync(file, writePng(result.picture));
     process.exitCode = 1;
   }
-  assert.strictEqual(result.differing, 0, `${name}: ${result.first.join('; ')}`);
+  assert.strictEqual(result.differing, 0, `${name}: ${result.first.join('; ')} (pictures in ${dir})`);
 }
 
 for (const document of documents) {
@@ -96,6 +96,37 @@ for (const document of documents) {
     }
   });
 }
+
+// Every pixel of a picture as a square of factor x factor pixels.
+function enlarged(picture, factor) {
+  const width = picture.width * factor;
+  const pixels = new Uint32Array(width * picture.height * factor);
+  for (let i = 0; i < pixels.length; i++) {
+    const x = Math.floor((i % width) / factor);
+    const y = Math.floor(Math.floor(i / width) / factor);
+    pixels[i] = picture.pixels[y * picture.width + x];
+  }
+  return { width, height: picture.height * factor, pixels };
+}
+
+test('on a screen of two device pixels per pixel each pixel is drawn as a 2 x 2 square', async () => {
+  const document = documents[documents.length - 1];
+  const dir = path.join(work, 'two device pixels');
+  const built = site.buildSite(document, dir);
+  const reference = bar.readPngFile(writeReference(document, 1, dir));
+  const dense = await browser.newPage({ ...VIEWPORT, deviceScaleFactor: 2 });
+  await dense.mouse('mouseMoved', ...AWAY);
+  const view = await bar.open(dense, built.page);
+  assert.deepStrictEqual(view.canvas, { width: 2 * built.applet.width, height: 2 * built.applet.height });
+  const double = (r) => ({ left: 2 * r.left, top: 2 * r.top, right: 2 * r.right, bottom: 2 * r.bottom });
+  const doubled = {
+    captionBoxes: view.captionBoxes.map(double),
+    textBoxLabel: view.textBoxLabel.map(double),
+  };
+  const name = `${path.basename(document, '.wdf')} at two device pixels per pixel`;
+  check(name, await bar.shoot(dense, view), enlarged(reference, 2), doubled, dir);
+  await dense.close();
+});
 
 function writeReference(document, state, dir) {
   const file = path.join(dir, `wendle-cli-state-${state}.png`);

@@ -112,7 +112,7 @@ class Browser {
     });
   }
 
-  async newPage({ width = 800, height = 600 } = {}) {
+  async newPage({ width = 800, height = 600, deviceScaleFactor = 1 } = {}) {
     const { targetId } = await this.send('Target.createTarget', { url: 'about:blank' });
     const { sessionId } = await this.send('Target.attachToTarget', { targetId, flatten: true });
     const page = new Page(this, targetId, sessionId);
@@ -121,7 +121,7 @@ class Browser {
     await page.send('Emulation.setDeviceMetricsOverride', {
       width,
       height,
-      deviceScaleFactor: 1,
+      deviceScaleFactor,
       mobile: false,
     });
     return page;

@@ -15,9 +15,12 @@ const TYPES = {
   '.wav': 'audio/wav',
 };
 
-async function serve(root) {
-  const server = http.createServer((request, response) => {
+// held: file names (as requested, "/name") whose answer waits until the
+// promise given for them settles.
+async function serve(root, held = new Map()) {
+  const server = http.createServer(async (request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    await held.get(name);
     const file = path.join(root, path.normalize(name));
     if (!file.startsWith(root) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
       response.writeHead(404).end();
