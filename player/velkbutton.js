@@ -21,6 +21,7 @@
     'Arial, "Liberation Sans", Arimo, sans-serif',
   ];
   // The applet's font sizes and the point sizes they are drawn with.
+  // prettier-ignore
   const POINT_SIZES = new Map([
     [8, 4], [10, 6], [12, 8], [14, 10], [16, 12], [18, 14], [20, 16],
     [22, 18], [24, 20], [26, 22], [28, 24], [36, 26], [48, 36], [72, 48],
@@ -28,6 +29,8 @@
   // A caption layer starts in the preview window's font: Arial, 8 points.
   const DEFAULT_TYPEFACE = 2;
   const DEFAULT_POINTS = 8;
+  // The text box's own typeface is Times New Roman.
+  const TEXT_BOX_TYPEFACE = 0;
   const HEAD_FIELDS = 14;
   const STATE_FIELDS = 29;
   const BUTTON_FIELDS = HEAD_FIELDS + 3 * STATE_FIELDS + 1;
@@ -199,8 +202,9 @@
     return rest > half || (rest === half && n & 1n) ? n + 1n : n;
   }
 
-  // The nearest whole number to x * slope, the product taken with a 64-bit
-  // mantissa as the applet's extended precision takes it, ties to even.
+  // The nearest whole number to x * slope, ties to even, the product taken
+  // with a 64-bit mantissa as the preview's extended precision takes it.
+  // Only near a tie does that differ from double precision.
   function nearestStep(x, slope) {
     const p = x * slope;
     if (!(Math.abs(p) < 2048)) return p < 0 ? -2048 : 2048; // every channel saturates
@@ -300,8 +304,14 @@
   function drawFrame(s, w, h, look) {
     const bw = look.width;
     for (let i = 0; i <= bw; i++) {
-      Primitives.outline(s, i, i, i + Math.max(w - 2 * i, 0), i + Math.max(h - 2 * i, 0),
-        look.colour);
+      Primitives.outline(
+        s,
+        i,
+        i,
+        i + Math.max(w - 2 * i, 0),
+        i + Math.max(h - 2 * i, 0),
+        look.colour,
+      );
     }
     const [first, second] = borderPens(look, 70);
     const line = (x0, y0, x1, y1, c) => Primitives.line(s, x0, y0, x1, y1, c);
@@ -348,11 +358,13 @@
     if (style === 2) s.picture(picture, borderWidth, half(h - ih));
     if (style === 3) s.picture(picture, w - borderWidth - iw, half(h - ih));
     if (style === 4 && iw > 0 && ih > 0) {
-      const rows = Math.trunc(h / ih);
-      const columns = Math.trunc(w / iw);
       const a = s.area;
-      for (let r = Math.max(0, Math.trunc(a.top / ih) - 1); r <= Math.min(rows, Math.trunc(a.bottom / ih) + 1); r++) {
-        for (let c = Math.max(0, Math.trunc(a.left / iw) - 1); c <= Math.min(columns, Math.trunc(a.right / iw) + 1); c++) {
+      // Copies at (c * iw, r * ih) for r = 0..h div ih and c = 0..w div iw;
+      // only those that reach the surface's area are drawn.
+      const lastRow = Math.min(Math.trunc(h / ih), Math.trunc(a.bottom / ih) + 1);
+      const lastColumn = Math.min(Math.trunc(w / iw), Math.trunc(a.right / iw) + 1);
+      for (let r = Math.max(0, Math.trunc(a.top / ih) - 1); r <= lastRow; r++) {
+        for (let c = Math.max(0, Math.trunc(a.left / iw) - 1); c <= lastColumn; c++) {
           s.picture(picture, c * iw, r * ih);
         }
       }
@@ -424,9 +436,11 @@
 
   // ------------------------------------------------------------- captions
 
-  function fontOf(typeface, fontSize, style) {
+  // A font by the applet's typeface index, font size and style; a value
+  // outside the tables leaves the default.
+  function fontOf(typeface, fontSize, style, defaultTypeface = DEFAULT_TYPEFACE) {
     const points = POINT_SIZES.get(fontSize) ?? DEFAULT_POINTS;
-    const family = TYPEFACES[typeface] ?? TYPEFACES[DEFAULT_TYPEFACE];
+    const family = TYPEFACES[typeface] ?? TYPEFACES[defaultTypeface];
     const pixels = Math.round((points * 96) / 72);
     return `${style === 1 ? 'italic ' : ''}${style === 2 ? 'bold ' : ''}${pixels}px ${family}`;
   }
@@ -512,11 +526,23 @@
     const lines = layOut(face.caption, font, w, h, alignment);
     const layers = [];
     if (face.fontShadow) {
-      layers.push({ font, lines, colour: face.fontShadowColor, dx: -1, dy: -1,
-        clip: { left: 0, top: 0, right: w - 1, bottom: h - 1 } });
+      layers.push({
+        font,
+        lines,
+        colour: face.fontShadowColor,
+        dx: -1,
+        dy: -1,
+        clip: { left: 0, top: 0, right: w - 1, bottom: h - 1 },
+      });
     }
-    layers.push({ font, lines, colour: face.fontColor, dx: 0, dy: 0,
-      clip: { left: 0, top: 0, right: w, bottom: h } });
+    layers.push({
+      font,
+      lines,
+      colour: face.fontColor,
+      dx: 0,
+      dy: 0,
+      clip: { left: 0, top: 0, right: w, bottom: h },
+    });
     return layers;
   }
 
@@ -531,7 +557,12 @@
     };
   }
   const isEmpty = (r) => r.right <= r.left || r.bottom <= r.top;
-  const rect = (left, top, width, height) => ({ left, top, right: left + width, bottom: top + height });
+  const rect = (left, top, width, height) => ({
+    left,
+    top,
+    right: left + width,
+    bottom: top + height,
+  });
 
   function drawCanvasLayer(applet, picture) {
     const w = applet.width;
@@ -540,8 +571,16 @@
     if (applet.fade) fadeBackground(s, applet.bkColor, applet.fadeColor, applet.border.width, w, h);
     else s.fill(0, 0, w, h, applet.bkColor);
     if (picture) {
-      placeImage(s, picture, w, h, applet.imageStyle, applet.imageX, applet.imageY,
-        applet.border.width);
+      placeImage(
+        s,
+        picture,
+        w,
+        h,
+        applet.imageStyle,
+        applet.imageX,
+        applet.imageY,
+        applet.border.width,
+      );
     }
     drawBorder(s, w, h, applet.border);
     return s;
@@ -551,8 +590,10 @@
   function drawFace(button, face, picture, canvasLayer, applet) {
     const w = button.width;
     const h = button.height;
-    const area = intersect(rect(0, 0, w, h),
-      rect(-button.left, -button.top, applet.width, applet.height));
+    const area = intersect(
+      rect(0, 0, w, h),
+      rect(-button.left, -button.top, applet.width, applet.height),
+    );
     if (w <= 0 || h <= 0 || isEmpty(area)) return null;
     const s = new Surface(area);
     if (face.transparentBk) s.surface(canvasLayer, -button.left, -button.top);
@@ -576,7 +617,10 @@
   function drawTextBoxLayer(box, applet) {
     const w = box.width;
     const h = box.height;
-    const area = intersect(rect(0, 0, w, h), rect(-box.left, -box.top, applet.width, applet.height));
+    const area = intersect(
+      rect(0, 0, w, h),
+      rect(-box.left, -box.top, applet.width, applet.height),
+    );
     if (w <= 0 || h <= 0 || isEmpty(area)) return null;
     const s = new Surface(area);
     Primitives.line(s, 0, 0, w, 0, 0xffffff);
@@ -599,10 +643,13 @@
     if (!cache.has(name)) {
       const image = new Image();
       image.src = name;
-      cache.set(name, image.decode().then(
-        () => ({ source: image, width: image.naturalWidth, height: image.naturalHeight }),
-        () => null,
-      ));
+      cache.set(
+        name,
+        image.decode().then(
+          () => ({ source: image, width: image.naturalWidth, height: image.naturalHeight }),
+          () => null,
+        ),
+      );
     }
     return cache.get(name);
   }
@@ -663,9 +710,15 @@
     }
 
     prefetch(name) {
-      if (name && !this.bytes.has(name)) {
-        this.bytes.set(name, fetch(name).then((r) => (r.ok ? r.arrayBuffer() : null), () => null));
-      }
+      if (!name || this.bytes.has(name)) return;
+      const fetched =
+        location.protocol === 'file:'
+          ? Promise.resolve(null)
+          : fetch(name).then(
+              (r) => (r.ok ? r.arrayBuffer() : null),
+              () => null,
+            );
+      this.bytes.set(name, fetched);
     }
 
     async play(name) {
@@ -699,8 +752,8 @@
 
   // ------------------------------------------------------------- the bar
 
-  let serial = 0;
-  const HIDDEN_TEXT = 'position:absolute;width:1px;height:1px;overflow:hidden;' +
+  const HIDDEN_TEXT =
+    'position:absolute;width:1px;height:1px;overflow:hidden;' +
     'clip-path:inset(50%);white-space:nowrap;';
 
   class Bar {
@@ -710,8 +763,11 @@
         const name = (param.getAttribute('name') || '').trim().toUpperCase();
         if (!params.has(name)) params.set(name, param.getAttribute('value') ?? '');
       }
-      this.applet = readApplet(element.getAttribute('width'), element.getAttribute('height'), params);
-      this.id = ++serial;
+      this.applet = readApplet(
+        element.getAttribute('width'),
+        element.getAttribute('height'),
+        params,
+      );
       this.sounds = new Sounds();
       this.buttons = [];
       this.message = null;
@@ -724,11 +780,12 @@
     buildElements(element) {
       const { width, height } = this.applet;
       const wrapper = document.createElement('span');
-      for (const name of ['id', 'class', 'style', 'title']) {
+      for (const name of ['id', 'class', 'style']) {
         if (element.hasAttribute(name)) wrapper.setAttribute(name, element.getAttribute(name));
       }
       wrapper.classList.add('velkbutton');
-      wrapper.style.cssText += `;display:inline-block;position:relative;` +
+      wrapper.style.cssText +=
+        `;display:inline-block;position:relative;` +
         `width:${width}px;height:${height}px;vertical-align:baseline;`;
       this.canvas = document.createElement('canvas');
       this.canvas.style.cssText = `display:block;width:${width}px;height:${height}px;`;
@@ -751,14 +808,18 @@
       const { applet } = this;
       const [background, faces] = await Promise.all([
         loadPicture(applet.imageName, cache),
-        Promise.all(applet.buttons.map((b) =>
-          Promise.all(b.states.map((face) => loadPicture(face.imageName, cache))))),
+        Promise.all(
+          applet.buttons.map((b) =>
+            Promise.all(b.states.map((face) => loadPicture(face.imageName, cache))),
+          ),
+        ),
       ]);
       const canvasLayer = drawCanvasLayer(applet, background);
       this.layers = {
         canvas: canvasLayer,
         faces: applet.buttons.map((b, n) =>
-          b.states.map((face, s) => drawFace(b, face, faces[n][s], canvasLayer, applet))),
+          b.states.map((face, s) => drawFace(b, face, faces[n][s], canvasLayer, applet)),
+        ),
         textBox: drawTextBoxLayer(applet.textBox, applet),
       };
       this.buttons = applet.buttons.map((b) => this.buildButton(b));
@@ -785,10 +846,14 @@
 
     watchPixelRatio() {
       const query = global.matchMedia?.(`(resolution: ${global.devicePixelRatio || 1}dppx)`);
-      query?.addEventListener('change', () => {
-        this.paint();
-        this.watchPixelRatio();
-      }, { once: true });
+      query?.addEventListener(
+        'change',
+        () => {
+          this.paint();
+          this.watchPixelRatio();
+        },
+        { once: true },
+      );
     }
 
     paintLoading() {
@@ -798,7 +863,7 @@
       ctx.fillStyle = css(applet.loadBkColor);
       ctx.fillRect(0, 0, this.canvas.width, this.canvas.height);
       ctx.setTransform(ratio, 0, 0, ratio, 0, 0);
-      ctx.font = fontOf(2, 12, 0);
+      ctx.font = fontOf(DEFAULT_TYPEFACE, 12, 0);
       ctx.fillStyle = css(applet.loadFontColor);
       ctx.textAlign = 'center';
       ctx.textBaseline = 'middle';
@@ -820,8 +885,12 @@
       for (const layer of layers) {
         ctx.save();
         ctx.beginPath();
-        ctx.rect(x + layer.clip.left, y + layer.clip.top,
-          layer.clip.right - layer.clip.left, layer.clip.bottom - layer.clip.top);
+        ctx.rect(
+          x + layer.clip.left,
+          y + layer.clip.top,
+          layer.clip.right - layer.clip.left,
+          layer.clip.bottom - layer.clip.top,
+        );
         ctx.clip();
         ctx.font = layer.font;
         ctx.fillStyle = css(layer.colour);
@@ -857,12 +926,24 @@
         ctx.setTransform(1, 0, 0, 1, 0, 0);
         this.blit(ctx, ratio, layers.textBox, box.left, box.top);
         if (this.message) {
-          const font = fontOf(box.font, box.size, box.style);
+          const font = fontOf(box.font, box.size, box.style, TEXT_BOX_TYPEFACE);
           const lines = layOut(this.message.split(/\r\n|\r|\n/), font, box.width, box.height, 2);
           ctx.setTransform(ratio, 0, 0, ratio, 0, 0);
-          this.paintText(ctx, [{ font, lines, colour: box.textColor, dx: 0, dy: 0,
-            clip: { left: 1, top: 1, right: box.width - 1, bottom: box.height - 1 } }],
-          box.left, box.top);
+          this.paintText(
+            ctx,
+            [
+              {
+                font,
+                lines,
+                colour: box.textColor,
+                dx: 0,
+                dy: 0,
+                clip: { left: 1, top: 1, right: box.width - 1, bottom: box.height - 1 },
+              },
+            ],
+            box.left,
+            box.top,
+          );
         }
       }
     }
@@ -876,7 +957,8 @@
     }
 
     // Where the text now shown (captions, text-box message) may land: the
-    // ink of each line, one pixel wider all round, within its clip.
+    // ink of each line, one pixel wider all round, within its clip. Font
+    // rasterisers differ there; everything else is the preview's pixels.
     captionBoxes() {
       const whole = rect(0, 0, this.applet.width, this.applet.height);
       const boxes = [];
@@ -909,8 +991,10 @@
     // The element that stands for a button: a link when it has one, in
     // bar order for Tab, named by its caption.
     buildButton(b) {
-      const area = intersect(rect(b.left, b.top, b.width, b.height),
-        rect(0, 0, this.applet.width, this.applet.height));
+      const area = intersect(
+        rect(b.left, b.top, b.width, b.height),
+        rect(0, 0, this.applet.width, this.applet.height),
+      );
       const item = { button: b, hovered: false, focused: false, pressed: false };
       const el = document.createElement(b.link ? 'a' : 'span');
       if (b.link) {
@@ -924,8 +1008,10 @@
       const caption = b.states[0].caption.join(' ').replace(/\s+/g, ' ').trim();
       el.setAttribute('aria-label', caption || b.hint.text || b.link || `Button ${b.ordinal + 1}`);
       if (b.hint.text) el.setAttribute('aria-description', b.hint.text);
-      el.style.cssText = `position:absolute;display:block;left:${area.left}px;top:${area.top}px;` +
-        `width:${Math.max(0, area.right - area.left)}px;height:${Math.max(0, area.bottom - area.top)}px;` +
+      const [width, height] = [area.right - area.left, area.bottom - area.top];
+      el.style.cssText =
+        `position:absolute;display:block;left:${area.left}px;top:${area.top}px;` +
+        `width:${Math.max(0, width)}px;height:${Math.max(0, height)}px;` +
         `z-index:${this.applet.buttons.length - b.ordinal};background:transparent;` +
         `cursor:${b.link ? 'pointer' : 'default'};-webkit-tap-highlight-color:transparent;`;
       if (isEmpty(area)) el.style.display = 'none';
@@ -937,93 +1023,89 @@
 
     attachBehaviour(el, item) {
       const b = item.button;
+      // Moves the button to the state its flags give, with that state's
+      // sound and status text.
       const change = (update) => {
         const before = this.stateOf(b.ordinal);
         Object.assign(item, update);
         const after = this.stateOf(b.ordinal);
-        if (after === before) return;
-        if (after === 3) this.sounds.play(b.states[2].soundName);
-        if (after === 2 && before === 1 && userHasInteracted()) {
-          this.sounds.play(b.states[1].soundName);
+        if (after !== before) {
+          if (after === 3) this.sounds.play(b.states[2].soundName);
+          if (after === 2 && before === 1 && userHasInteracted()) {
+            this.sounds.play(b.states[1].soundName);
+          }
+          this.announce(after > 1 ? b.states[after - 1].status : '');
         }
-        this.announce(after > 1 ? b.states[after - 1].status : '');
-        this.paint();
-      };
-      const show = (where) => {
-        this.showTip(b, where);
-        this.setMessage(b.message);
-      };
-      const hide = () => {
-        if (item.hovered || item.focused) return;
-        this.tip.hidden = true;
-        this.announce('');
-        this.setMessage(null);
+        this.showActive();
       };
       el.addEventListener('pointerenter', (e) => {
+        const r = this.element.getBoundingClientRect();
+        item.tipPlace = { x: e.clientX - r.left, y: e.clientY - r.top + 20 };
         change({ hovered: true });
-        show(this.pointerPlace(e));
       });
-      el.addEventListener('pointerleave', () => {
-        change({ hovered: false, pressed: false });
-        hide();
-      });
+      el.addEventListener('pointerleave', () => change({ hovered: false, pressed: false }));
       el.addEventListener('pointerdown', (e) => {
         if (e.button === 0) change({ pressed: true });
       });
       el.addEventListener('pointerup', () => change({ pressed: false }));
       el.addEventListener('pointercancel', () => change({ pressed: false }));
       el.addEventListener('focus', () => {
-        if (!el.matches(':focus-visible')) return;
-        change({ focused: true });
-        show(null);
+        if (el.matches(':focus-visible')) change({ focused: true });
       });
-      el.addEventListener('blur', () => {
-        change({ focused: false, pressed: false });
-        hide();
-      });
+      el.addEventListener('blur', () => change({ focused: false, pressed: false }));
       el.addEventListener('keydown', (e) => {
         if (e.key !== 'Enter' && e.key !== ' ') return;
-        if (e.key === ' ') e.preventDefault();
+        if (e.key === ' ') e.preventDefault(); // no scrolling
         if (!e.repeat) change({ pressed: true });
       });
       el.addEventListener('keyup', (e) => {
         if (e.key !== 'Enter' && e.key !== ' ') return;
         change({ pressed: false });
+        // Enter follows a link by itself; Space does for buttons only.
         if (e.key === ' ' && b.link) el.click();
       });
     }
 
-    pointerPlace(e) {
-      const r = this.element.getBoundingClientRect();
-      return { x: e.clientX - r.left, y: e.clientY - r.top + 20 };
+    // The hint and the text-box message of the button under the pointer,
+    // or else of the one with keyboard focus; and the faces as they are.
+    showActive() {
+      const active = this.buttons.find((i) => i.hovered) || this.buttons.find((i) => i.focused);
+      this.showTip(active);
+      this.message = active?.button.message || null;
+      if (!active) this.announce('');
+      this.paint();
     }
 
     // The hint in its own font and colours, under the pointer or, with the
     // keyboard, under the button.
-    showTip(b, where) {
-      const hint = b.hint;
-      if (!hint.text) {
-        this.tip.hidden = true;
-        return;
-      }
-      const place = where || { x: b.left, y: b.top + b.height + 2 };
+    showTip(item) {
+      const hint = item?.button.hint;
+      this.tip.hidden = !hint?.text;
+      if (this.tip.hidden) return;
+      const b = item.button;
+      const place = item.hovered ? item.tipPlace : { x: b.left, y: b.top + b.height + 2 };
       this.tip.textContent = hint.text;
-      this.tip.style.cssText = `position:absolute;left:${place.x}px;top:${place.y}px;z-index:1000;` +
-        `pointer-events:none;white-space:pre;padding:1px 3px;line-height:normal;` +
+      this.tip.style.cssText =
+        `position:absolute;left:${place.x}px;top:${place.y}px;z-index:1000;` +
+        'pointer-events:none;white-space:pre;padding:1px 3px;line-height:normal;' +
         `font:${fontOf(hint.font, hint.size, hint.style)};color:${css(hint.textColor)};` +
         `background:${css(hint.bkColor)};border:1px solid ${css(hint.borderColor)};`;
-      this.tip.hidden = false;
     }
 
     announce(text) {
       if (this.status.textContent !== text) this.status.textContent = text;
     }
 
+    // A message in the text box, or none (null).
     setMessage(text) {
-      const message = text || null;
-      if (message === this.message) return;
-      this.message = message;
+      this.message = text || null;
       this.paint();
+    }
+
+    // Back from the history, nothing is under the pointer or pressed.
+    reset() {
+      for (const item of this.buttons) Object.assign(item, { hovered: false, pressed: false });
+      this.showActive();
     }
   }
 
@@ -1039,7 +1121,8 @@
 
   // A focus ring outside the face, white in black so that it shows on any
   // colour, and only for the keyboard.
-  const STYLE = '.velkbutton-button:focus{outline:none}' +
+  const STYLE =
+    '.velkbutton-button:focus{outline:none}' +
     '.velkbutton-button:focus-visible{outline:2px solid #fff;outline-offset:1px;' +
     'box-shadow:0 0 0 4px #000}';
 
@@ -1052,22 +1135,34 @@
     for (const type of ['pointerdown', 'keydown']) {
       global.addEventListener(type, () => (interacted = true), { capture: true, once: true });
     }
-    const bars = [...document.getElementsByTagName('applet')].filter(isBarApplet)
+    const bars = [...document.getElementsByTagName('applet')]
+      .filter(isBarApplet)
       .map((element) => new Bar(element));
     api.bars.push(...bars);
+    global.addEventListener('pageshow', (e) => {
+      if (e.persisted) for (const bar of bars) bar.reset();
+    });
     Promise.all(bars.map((bar) => bar.ready)).then(() => resolveReady(api.bars));
   }
 
+  // velkbutton.bars: the bars of the page; velkbutton.ready: a promise of
+  // them, drawn.
   let resolveReady;
-  const api = {
-    bars: [],
-    ready: typeof Promise === 'function' ? new Promise((resolve) => (resolveReady = resolve)) : null,
-  };
+  const api = { bars: [], ready: new Promise((resolve) => (resolveReady = resolve)) };
 
   if (typeof module === 'object' && module.exports) {
     module.exports = {
-      readApplet, captionLines, getColor, gradientColours, nearestStep, drawBorder, fadeBackground,
-      placeImage, sourcePixel, decodeAu, Primitives,
+      readApplet,
+      captionLines,
+      getColor,
+      gradientColours,
+      nearestStep,
+      drawBorder,
+      fadeBackground,
+      placeImage,
+      sourcePixel,
+      decodeAu,
+      Primitives,
     };
   } else if (typeof document !== 'undefined' && !global.velkbutton) {
     global.velkbutton = api;

@@ -35,10 +35,18 @@ const CLEAR_GIF = Buffer.from('R0lGODlhAQABAIAAAAAAAP///yH5BAEAAAAALAAAAAABAAEAA
 
 function editBlock(lines) {
   let block = setAppletSize(lines, 105, 160);
-  block = setParam(block, 'GENERAL',
-    `4|5|000000|clear.gif|1|0|0|1000|${LOADING.text}|203040|FFFF00|000000`);
-  block = setParam(block, 'TEXT BOX',
-    `${TEXT_BOX.left}|${TEXT_BOX.top}|${TEXT_BOX.width}|${TEXT_BOX.height}|2|12|0|FFFFFF|1|0000FF|000000|1`);
+  block = setParam(
+    block,
+    'GENERAL',
+    `4|5|000000|clear.gif|1|0|0|1000|${LOADING.text}|203040|FFFF00|000000`,
+  );
+  block = setParam(
+    block,
+    'TEXT BOX',
+    [TEXT_BOX.left, TEXT_BOX.top, TEXT_BOX.width, TEXT_BOX.height, 2, 12, 0, 'FFFFFF', 1, '0000FF']
+      .concat(['000000', 1])
+      .join('|'),
+  );
   block = setButtonFields(block, 0, [
     [FIELD.hint, 'Go to the target'],
     [FIELD.link, 'target.html'],
@@ -48,8 +56,14 @@ function editBlock(lines) {
     [FIELD.sound(3), 'press.au'],
     [FIELD.message, 'Target page'],
   ]);
-  block = setButtonFields(block, 1, [[FIELD.link, 'other.html'], [FIELD.frame, '_blank']]);
-  block = setButtonFields(block, 2, [[FIELD.link, 'third.html'], [FIELD.frame, '_self']]);
+  block = setButtonFields(block, 1, [
+    [FIELD.link, 'other.html'],
+    [FIELD.frame, '_blank'],
+  ]);
+  block = setButtonFields(block, 2, [
+    [FIELD.link, 'third.html'],
+    [FIELD.frame, '_self'],
+  ]);
   return block;
 }
 
@@ -88,7 +102,11 @@ before(async () => {
     edit: editBlock,
     extraBody: ['    <iframe name="result" src="about:blank"></iframe>'],
     extraFiles: {
-      'press.au': auFile({ encoding: ENCODING.muLaw, sampleRate: PRESS_SOUND.rate, data: PRESS_SOUND.bytes }),
+      'press.au': auFile({
+        encoding: ENCODING.muLaw,
+        sampleRate: PRESS_SOUND.rate,
+        data: PRESS_SOUND.bytes,
+      }),
       'hover.au': hoverSound(),
       'clear.gif': CLEAR_GIF,
       'target.html': '<html><body>target</body></html>',
@@ -148,8 +166,10 @@ const SHOWN = `(() => {
 async function textBoxInk(page, view) {
   const shot = await bar.shoot(page, view);
   const inside = crop(shot, {
-    left: TEXT_BOX.left + 1, top: TEXT_BOX.top + 1,
-    right: TEXT_BOX.left + TEXT_BOX.width - 1, bottom: TEXT_BOX.top + TEXT_BOX.height - 1,
+    left: TEXT_BOX.left + 1,
+    top: TEXT_BOX.top + 1,
+    right: TEXT_BOX.left + TEXT_BOX.width - 1,
+    bottom: TEXT_BOX.top + TEXT_BOX.height - 1,
   });
   return inside.pixels.filter((p) => p === 0xffffff).length;
 }
@@ -170,16 +190,21 @@ test('the loading message shows in its colours until the pictures are in', async
   held.set('/clear.gif', new Promise((resolve) => (release = resolve)));
   const page = await browser.newPage();
   await page.send('Page.navigate', { url: server.url('index.html') });
-  const clip = await until(page, `window.velkbutton?.bars.length && (() => {
+  const clip = await until(
+    page,
+    `window.velkbutton?.bars.length && (() => {
     const r = velkbutton.bars[0].canvas.getBoundingClientRect();
     return { x: r.left + scrollX, y: r.top + scrollY, width: r.width, height: r.height };
-  })()`, 'the bar');
+  })()`,
+    'the bar',
+  );
   const loading = readPng(await page.screenshot(clip));
   const colours = new Set(loading.pixels);
-  assert.ok(colours.has(LOADING.background) && colours.has(LOADING.colour),
-    'the loading background with text in the loading colour');
-  assert.strictEqual(await page.evaluate('velkbutton.bars[0].buttons.length'), 0,
-    'no buttons yet');
+  assert.ok(
+    colours.has(LOADING.background) && colours.has(LOADING.colour),
+    'the loading background with text in the loading colour',
+  );
+  assert.strictEqual(await page.evaluate('velkbutton.bars[0].buttons.length'), 0, 'no buttons yet');
   release();
   held.delete('/clear.gif');
   const view = await bar.describe(page);
@@ -189,7 +214,7 @@ test('the loading message shows in its colours until the pictures are in', async
   await page.close();
 });
 
-test('under the pointer: hint, status, text-box message; hover sound only after a gesture', async () => {
+test('under the pointer: hint, status, message; no hover sound before a gesture', async () => {
   const { page, view } = await openPage();
   const [x, y] = view.buttons[0].point;
   assert.strictEqual(await textBoxInk(page, view), 0, 'the text box is empty at rest');
@@ -216,7 +241,7 @@ test('under the pointer: hint, status, text-box message; hover sound only after 
   await page.close();
 });
 
-test('a click plays the press sound and opens the link in its frame; then hover sounds play', async () => {
+test('a click plays its sound and opens the link in its frame; then hover sounds play', async () => {
   const { page, view } = await openPage();
   const [x, y] = view.buttons[0].point;
   await page.mouse('mouseMoved', x, y);
@@ -246,14 +271,19 @@ test('a click plays the press sound and opens the link in its frame; then hover 
   await page.close();
 });
 
-test('Tab reaches the buttons in bar order, named by their captions, showing "On MouseOver"', async () => {
+test('Tab reaches the buttons in bar order, named by captions, in "On MouseOver"', async () => {
   const { page } = await openPage();
   await page.send('Accessibility.enable');
   const { nodes } = await page.send('Accessibility.getFullAXTree');
   const named = nodes
     .filter((node) => !node.ignored && ['link', 'button'].includes(node.role?.value))
     .map((node) => `${node.role.value} ${node.name?.value}`);
-  assert.deepStrictEqual(named, ['link Button 1', 'link Button 2', 'link Button 3', 'button Button 4']);
+  assert.deepStrictEqual(named, [
+    'link Button 1',
+    'link Button 2',
+    'link Button 3',
+    'button Button 4',
+  ]);
 
   for (const [n, name] of ['Button 1', 'Button 2', 'Button 3', 'Button 4'].entries()) {
     await page.key('Tab', KEYS.Tab);
@@ -268,7 +298,7 @@ test('Tab reaches the buttons in bar order, named by their captions, showing "On
   await page.close();
 });
 
-test('Enter and Space open the link in its target: a new window, the page itself', async () => {
+test('Enter and Space open links in their targets: a new window, the page itself', async () => {
   const { page } = await openPage();
   await page.key('Tab', KEYS.Tab);
   await page.key('Tab', KEYS.Tab);

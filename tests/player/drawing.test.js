@@ -71,12 +71,20 @@ test('gradient paints columns inset..width-inset-1, rows inset..height-inset-1',
   vb.fadeBackground(grid, 0x000000, NAVY, 2, 95, 30);
   assert.strictEqual(grid.at(2, 2), 0x000003);
   assert.strictEqual(grid.at(92, 27), 0x000081);
-  for (const [x, y] of [[1, 10], [93, 10], [10, 1], [10, 28]]) {
+  for (const [x, y] of [
+    [1, 10],
+    [93, 10],
+    [10, 1],
+    [10, 28],
+  ]) {
     assert.strictEqual(grid.at(x, y), null, `(${x}, ${y}) untouched`);
   }
   const narrow = new Grid(4, 10);
   vb.fadeBackground(narrow, 0x000000, NAVY, 2, 4, 10);
-  assert.ok(narrow.pixels.every((p) => p === null), 'no columns, nothing drawn');
+  assert.ok(
+    narrow.pixels.every((p) => p === null),
+    'no columns, nothing drawn',
+  );
 });
 
 test('Frame of width 1 on 10 x 10: band, light outer and dark inner edges', () => {
@@ -122,10 +130,17 @@ test('Bevel and Bump rings: top-left corner light, the other three dark', () => 
 });
 
 test('no border for width 0 or a style outside Frame, Bevel and Bump', () => {
-  for (const look of [{ style: 1, width: 0 }, { style: 4, width: 3 }, { style: 0, width: 3 }]) {
+  for (const look of [
+    { style: 1, width: 0 },
+    { style: 4, width: 3 },
+    { style: 0, width: 3 },
+  ]) {
     const grid = new Grid(10, 10);
     vb.drawBorder(grid, 10, 10, { raised: true, shading: 0, colour: NAVY, ...look });
-    assert.ok(grid.pixels.every((p) => p === null), JSON.stringify(look));
+    assert.ok(
+      grid.pixels.every((p) => p === null),
+      JSON.stringify(look),
+    );
   }
 });
 
@@ -147,13 +162,21 @@ test('pictures are placed by their style, divisions truncating', () => {
   assert.deepStrictEqual(placed(1, 17, 30), [[-11, 5]]);
   assert.deepStrictEqual(placed(2, 95, 30, { border: 3 }), [[3, 5]]);
   assert.deepStrictEqual(placed(3, 95, 30, { border: 3 }), [[52, 5]]);
-  assert.deepStrictEqual(placed(4, 95, 30), [[0, 0], [40, 0], [80, 0], [0, 20], [40, 20], [80, 20]]);
+  assert.deepStrictEqual(placed(4, 95, 30), [
+    [0, 0],
+    [40, 0],
+    [80, 0],
+    [0, 20],
+    [40, 20],
+    [80, 20],
+  ]);
   assert.deepStrictEqual(placed(5, 95, 30), [['stretched', 0, 0, 95, 30]]);
   assert.deepStrictEqual(placed(6, 95, 30), []);
 });
 
 test('a stretched picture takes the pixel under each target pixel centre', () => {
-  const columns = (size, span) => Array.from({ length: span }, (_, t) => vb.sourcePixel(t, size, span));
+  const columns = (size, span) =>
+    Array.from({ length: span }, (_, t) => vb.sourcePixel(t, size, span));
   assert.deepStrictEqual(columns(2, 6), [0, 0, 0, 1, 1, 1]);
   assert.deepStrictEqual(columns(2, 3), [0, 1, 1]);
   assert.deepStrictEqual(columns(6, 3), [1, 3, 5]);
@@ -161,13 +184,56 @@ test('a stretched picture takes the pixel under each target pixel centre', () =>
 
 test('button parameters: 102 fields, texts, captions, flags', () => {
   const state = (caption, extra = {}) => {
-    const f = ['2', '3', '1', '24', '000000', '000080', ' ', '2', '0', '0', caption, '2', '14',
-      '0', '2', '0', '0', '0', 'FFFFFF', 'FFFF00', ' ', ' ', '1', '000080', '0', '0', '0', '0', '0'];
+    const f = [
+      '2',
+      '3',
+      '1',
+      '24',
+      '000000',
+      '000080',
+      ' ',
+      '2',
+      '0',
+      '0',
+      caption,
+      '2',
+      '14',
+      '0',
+      '2',
+      '0',
+      '0',
+      '0',
+      'FFFFFF',
+      'FFFF00',
+      ' ',
+      ' ',
+      '1',
+      '000080',
+      '0',
+      '0',
+      '0',
+      '0',
+      '0',
+    ];
     for (const [i, v] of Object.entries(extra)) f[i] = v;
     return f;
   };
-  const head = ['95', '30', '5', '5', 'Hint', '2', '12', '0', 'FFFF80', '000000', '000000',
-    'shop.html', '_top', '0'];
+  const head = [
+    '95',
+    '30',
+    '5',
+    '5',
+    'Hint',
+    '2',
+    '12',
+    '0',
+    'FFFF80',
+    '000000',
+    '000000',
+    'shop.html',
+    '_top',
+    '0',
+  ];
   const fields = [
     ...head,
     ...state('Our ~ Shop ~ '),
@@ -181,18 +247,37 @@ test('button parameters: 102 fields, texts, captions, flags', () => {
   assert.deepStrictEqual(
     { ...button, states: undefined },
     {
-      ordinal: 0, width: 95, height: 30, left: 5, top: 5,
-      hint: { text: 'Hint', font: 2, size: 12, style: 0, bkColor: 0xffff80, borderColor: 0, textColor: 0 },
-      link: 'shop.html', frame: '_top', states: undefined, message: '',
+      ordinal: 0,
+      width: 95,
+      height: 30,
+      left: 5,
+      top: 5,
+      hint: {
+        text: 'Hint',
+        font: 2,
+        size: 12,
+        style: 0,
+        bkColor: 0xffff80,
+        borderColor: 0,
+        textColor: 0,
+      },
+      link: 'shop.html',
+      frame: '_top',
+      states: undefined,
+      message: '',
     },
   );
   const [first, second, third] = button.states;
   assert.deepStrictEqual(first.caption, ['Our', 'Shop']);
   assert.deepStrictEqual(third.caption, ['Top', '']);
-  assert.deepStrictEqual([first.raised, first.fade, first.highlight, first.fontShadow, first.imageName],
-    [false, true, null, false, '']);
-  assert.deepStrictEqual([second.raised, second.fade, second.transparentBk, second.highlight,
-    second.fontShadow], [true, false, true, 0xff0000, true]);
+  assert.deepStrictEqual(
+    [first.raised, first.fade, first.highlight, first.fontShadow, first.imageName],
+    [false, true, null, false, ''],
+  );
+  assert.deepStrictEqual(
+    [second.raised, second.fade, second.transparentBk, second.highlight, second.fontShadow],
+    [true, false, true, 0xff0000, true],
+  );
   assert.deepStrictEqual([third.status, third.soundName], ['Status', 'click.au']);
 });
 
@@ -206,12 +291,30 @@ test('applet parameters: GENERAL, BORDER and TEXT BOX', () => {
   assert.deepStrictEqual(
     { ...applet, textBox: undefined, border: undefined },
     {
-      width: 105, height: 150, bkColor: 0x102030, fade: true, fadeColor: 0x405060,
-      imageName: '', imageStyle: 1, imageX: 0, imageY: 0, loadText: 'Loading...',
-      loadBkColor: 0, loadFontColor: 0xffffff, buttons: [], textBox: undefined, border: undefined,
+      width: 105,
+      height: 150,
+      bkColor: 0x102030,
+      fade: true,
+      fadeColor: 0x405060,
+      imageName: '',
+      imageStyle: 1,
+      imageX: 0,
+      imageY: 0,
+      loadText: 'Loading...',
+      loadBkColor: 0,
+      loadFontColor: 0xffffff,
+      buttons: [],
+      textBox: undefined,
+      border: undefined,
     },
   );
-  assert.deepStrictEqual(applet.border, { width: 4, colour: 0xc0c0c0, style: 1, raised: true, shading: 28 });
+  assert.deepStrictEqual(applet.border, {
+    width: 4,
+    colour: 0xc0c0c0,
+    style: 1,
+    raised: true,
+    shading: 28,
+  });
   assert.deepStrictEqual(
     [applet.textBox.left, applet.textBox.top, applet.textBox.width, applet.textBox.height],
     [-1, 125, 1, 1],

@@ -41,7 +41,12 @@ after(async () => {
 // The part of button n that shows: its rectangle less those of the buttons
 // in front of it (the ones before it in the bar).
 function visiblePart(buttons, n) {
-  const rect = (b) => ({ left: b.left, top: b.top, right: b.left + b.width, bottom: b.top + b.height });
+  const rect = (b) => ({
+    left: b.left,
+    top: b.top,
+    right: b.left + b.width,
+    bottom: b.top + b.height,
+  });
   const own = rect(buttons[n]);
   const front = buttons.slice(0, n).map(rect);
   return (x, y) => inside(own, x, y) && !front.some((r) => inside(r, x, y));
@@ -58,7 +63,11 @@ function check(name, actual, expected, view, dir) {
     fs.writeFileSync(file, writePng(result.picture));
     process.exitCode = 1;
   }
-  assert.strictEqual(result.differing, 0, `${name}: ${result.first.join('; ')} (pictures in ${dir})`);
+  assert.strictEqual(
+    result.differing,
+    0,
+    `${name}: ${result.first.join('; ')} (pictures in ${dir})`,
+  );
 }
 
 for (const document of documents) {
@@ -109,7 +118,7 @@ function enlarged(picture, factor) {
   return { width, height: picture.height * factor, pixels };
 }
 
-test('on a screen of two device pixels per pixel each pixel is drawn as a 2 x 2 square', async () => {
+test('at two device pixels per pixel each pixel is drawn as a 2 x 2 square', async () => {
   const document = documents[documents.length - 1];
   const dir = path.join(work, 'two device pixels');
   const built = site.buildSite(document, dir);
@@ -117,8 +126,16 @@ test('on a screen of two device pixels per pixel each pixel is drawn as a 2 x 2 
   const dense = await browser.newPage({ ...VIEWPORT, deviceScaleFactor: 2 });
   await dense.mouse('mouseMoved', ...AWAY);
   const view = await bar.open(dense, built.page);
-  assert.deepStrictEqual(view.canvas, { width: 2 * built.applet.width, height: 2 * built.applet.height });
-  const double = (r) => ({ left: 2 * r.left, top: 2 * r.top, right: 2 * r.right, bottom: 2 * r.bottom });
+  assert.deepStrictEqual(view.canvas, {
+    width: 2 * built.applet.width,
+    height: 2 * built.applet.height,
+  });
+  const double = (r) => ({
+    left: 2 * r.left,
+    top: 2 * r.top,
+    right: 2 * r.right,
+    bottom: 2 * r.bottom,
+  });
   const doubled = {
     captionBoxes: view.captionBoxes.map(double),
     textBoxLabel: view.textBoxLabel.map(double),

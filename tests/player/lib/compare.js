@@ -37,9 +37,7 @@ function compare(actual, expected, masks) {
       } else if (!same) {
         differing++;
         if (first.length < 5) {
-          first.push(
-            `(${x},${y}) ${hex(actual.pixels[i])} instead of ${hex(expected.pixels[i])}`,
-          );
+          first.push(`(${x},${y}) ${hex(actual.pixels[i])} instead of ${hex(expected.pixels[i])}`);
         }
         picture[i] = 0xff0000;
       } else {
@@ -74,7 +72,12 @@ function crop(picture, r) {
 
 // Rectangles moved by (dx, dy).
 const moved = (rects, dx, dy) =>
-  rects.map((r) => ({ left: r.left + dx, top: r.top + dy, right: r.right + dx, bottom: r.bottom + dy }));
+  rects.map((r) => ({
+    left: r.left + dx,
+    top: r.top + dy,
+    right: r.right + dx,
+    bottom: r.bottom + dy,
+  }));
 
 module.exports.crop = crop;
 module.exports.moved = moved;

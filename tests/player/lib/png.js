@@ -67,8 +67,7 @@ function readPng(bytes) {
   const pixels = new Uint32Array(width * height);
   for (let i = 0; i < pixels.length; i++) {
     const p = i * channels;
-    pixels[i] =
-      channels < 3 ? raw[p] * 0x010101 : (raw[p] << 16) | (raw[p + 1] << 8) | raw[p + 2];
+    pixels[i] = channels < 3 ? raw[p] * 0x010101 : (raw[p] << 16) | (raw[p + 1] << 8) | raw[p + 2];
   }
   return { width, height, pixels };
 }

@@ -23,7 +23,10 @@ function run(args) {
 
 // The lines of the HTML block, as the bytes the document holds (8-bit).
 function appletBlock(document) {
-  return run(['html', document]).toString('latin1').split('\n').filter((line) => line !== '');
+  return run(['html', document])
+    .toString('latin1')
+    .split('\n')
+    .filter((line) => line !== '');
 }
 
 // The test page of Test in Browser with the script line after "    </p>".
