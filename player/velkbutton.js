@@ -1083,7 +1083,7 @@
       this.tip.hidden = !hint?.text;
       if (this.tip.hidden) return;
       const b = item.button;
-      const place = item.hovered ? item.tipPlace : { x: b.left, y: b.top + b.height + 2 };
+      const place = item.hovered ? item.tipPlace : { x: b.left, y: b.top + b.height + 6 };
       this.tip.textContent = hint.text;
       this.tip.style.cssText =
         `position:absolute;left:${place.x}px;top:${place.y}px;z-index:1000;` +
