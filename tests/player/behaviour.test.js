@@ -60,6 +60,7 @@ function editBlock(lines) {
     [FIELD.link, 'other.html'],
     [FIELD.frame, '_blank'],
   ]);
+  block.splice(block.length - 1, 0, '<a href="plain.html">Our pages</a>');
   block = setButtonFields(block, 2, [
     [FIELD.link, 'third.html'],
     [FIELD.frame, '_self'],
@@ -184,6 +185,33 @@ async function checkFace(page, n, state) {
   const result = compare(shot, expected, moved(view.captionBoxes, -r.left, -r.top));
   assert.strictEqual(result.differing, 0, `button ${n} in state ${state}: ${result.first}`);
 }
+
+test('the bar replaces the applet tag; without scripts the alternative HTML shows', async () => {
+  const ALTERNATIVE = `(() => {
+    const link = [...document.links].find((a) => a.textContent === 'Our pages');
+    return {
+      applets: document.getElementsByTagName('applet').length,
+      canvases: document.getElementsByTagName('canvas').length,
+      alternative: link ? link.getBoundingClientRect().width > 0 : null,
+    };
+  })()`;
+  const page = await browser.newPage();
+  await page.goto(server.url('index.html'));
+  await page.evaluate('velkbutton.ready');
+  assert.deepStrictEqual(await page.evaluate(ALTERNATIVE), {
+    applets: 0,
+    canvases: 1,
+    alternative: null,
+  });
+  await page.send('Emulation.setScriptExecutionDisabled', { value: true });
+  await page.goto(server.url('index.html'));
+  assert.deepStrictEqual(await page.evaluate(ALTERNATIVE), {
+    applets: 1,
+    canvases: 0,
+    alternative: true,
+  });
+  await page.close();
+});
 
 test('the loading message shows in its colours until the pictures are in', async () => {
   let release;

@@ -17,6 +17,7 @@ const FLAGS = [
   '--disable-background-networking',
   '--disable-component-update',
   '--disable-sync',
+  '--disable-dev-shm-usage',
   '--disable-features=Translate,MediaRouter',
   '--force-color-profile=srgb',
   '--hide-scrollbars',
