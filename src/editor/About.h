@@ -11,9 +11,9 @@ inline constexpr const char* kTitle = "About Wendle";
 inline constexpr const char* kProduct = "Wendle";
 inline constexpr const char* kVersion = "Version %1";
 inline constexpr const char* kPurpose =
-    "Lays out a bar of navigation buttons for a web page, gives every button its look "
-    "\"On Load\", \"On MouseOver\" and \"On Click\", and writes the HTML block that puts "
-    "the bar on the page.";
+    "Lays out a bar of navigation buttons for a web page, gives every button a look for each "
+    "of its states, \"On Load\", \"On MouseOver\" and \"On Click\", and writes the HTML "
+    "block that puts the bar on the page.";
 inline constexpr const char* kFoldersGroup = "Folders";
 inline constexpr const char* kProgramFolder = "Program folder:";
 inline constexpr const char* kWorkingFolders = "Working folders:";
