@@ -160,6 +160,13 @@ void TBrowserWindow::createSettings() {
 void TBrowserWindow::showChoice() {
     browser_->setText(shown(chooser_.browser()));
     DefaultBrowserCheck_->setChecked(chooser_.useDefaultBrowser());
+    // The chosen browser stands out in the list, as when it was clicked.
+    const auto& paths = chooser_.BrowserPaths();
+    const auto chosen = std::find(paths.begin(), paths.end(), chooser_.browser());
+    if (chosen != paths.end())
+        BrowserNames_->setCurrentRow(int(chosen - paths.begin()));
+    else
+        BrowserNames_->clearSelection();
 }
 
 void TBrowserWindow::showSearching() {

@@ -189,6 +189,7 @@ TEST_F(BrowserWindow, TheListsAndTheChoiceSurviveARestart) {
     EXPECT_EQ(choice(), chromium);
     EXPECT_FALSE(useDefault()->isChecked());
     EXPECT_EQ(window()->browserChoice(), chromium.toStdString());
+    EXPECT_EQ(names()->currentRow(), rowOf(chromium));
 }
 
 TEST_F(BrowserWindow, CloseStopsTheSearchesButTheTitleBarCloseLetsThemFinish) {
