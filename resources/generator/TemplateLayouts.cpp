@@ -85,7 +85,7 @@ Applet staggeredButtons() {
                  110,
                  24,
                  Typeface::Arial,
-                 10,
+                 12,
                  Style::Plain,
                  rgb(210, 250, 240),
                  rgb(4, 30, 36),
