@@ -17,7 +17,8 @@ inline constexpr const char* kAppletTempFolder = "Applet Temp";
 // The applet's own files, which lie beside the program and belong beside
 // every page that shows the applet. A file of the list that is not there is
 // simply not copied.
-inline constexpr std::array<const char*, 2> kAppletFiles = {"velkbutton.class", "textbox.class"};
+inline constexpr std::array<const char*, 3> kAppletFiles = {"velkbutton.class", "textbox.class",
+                                                            "velkbutton.js"};
 
 // Where the files lie. Both folders end in "/".
 struct WorkingFolders {

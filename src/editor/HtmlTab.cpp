@@ -77,8 +77,22 @@ HtmlTab::HtmlTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(ma
     grid->addWidget(required, 0, 0, Qt::AlignTop);
     grid->addLayout(requiresRow, 0, 1);
     grid->addLayout(alsoRow, 1, 1);
-    grid->addWidget(important, 2, 0, Qt::AlignTop);
-    grid->addWidget(new QLabel(texts::kPutAllFiles, notes), 2, 1);
+    // Browsers of today run no applets; the script beside the class files
+    // draws the bar in their place.
+    auto* scriptNote = new QLabel(texts::kScriptLineNote, notes);
+    scriptNote->setWordWrap(true);
+    auto* scriptLine =
+        new QLabel("<code>" + QString(texts::kScriptLine).toHtmlEscaped() + "</code>", notes);
+    scriptLine->setObjectName("lScriptLine");
+    scriptLine->setTextFormat(Qt::RichText);
+    scriptLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* scriptFile = new QLabel(texts::kScriptFileNote, notes);
+    scriptFile->setWordWrap(true);
+    grid->addWidget(scriptNote, 2, 1);
+    grid->addWidget(scriptLine, 3, 1);
+    grid->addWidget(scriptFile, 4, 1);
+    grid->addWidget(important, 5, 0, Qt::AlignTop);
+    grid->addWidget(new QLabel(texts::kPutAllFiles, notes), 5, 1);
     grid->setColumnStretch(1, 1);
     layout->addWidget(notes);
 }

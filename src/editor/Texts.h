@@ -63,6 +63,11 @@ inline constexpr const char* kClassFiles = ".class Files";
 inline constexpr const char* kAlsoRequires = "It also requires all of the";
 inline constexpr const char* kImagesAndSounds = "images and sounds";
 inline constexpr const char* kSameFolder = "to be in the same folder as your html page.";
+inline constexpr const char* kScriptLineNote =
+    "For today's browsers, add this line after </APPLET> in your page:";
+inline constexpr const char* kScriptLine = "<script src=\"velkbutton.js\"></script>";
+inline constexpr const char* kScriptFileNote =
+    "and copy velkbutton.js, which the .class Files folder holds, with the class files.";
 inline constexpr const char* kPutAllFiles = "Make sure you put ALL of these files on your site.";
 inline constexpr const char* kClassFilesHint = "Displays the folder with velkbutton.class";
 inline constexpr const char* kImagesAndSoundsHint =

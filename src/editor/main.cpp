@@ -16,6 +16,7 @@
 #include "document/NewDocument.h"
 #include "document/PublishMessages.h"
 #include "document/TestPage.h"
+#include "editor/About.h"
 #include "editor/Advanced.h"
 #include "editor/AppletView.h"
 #include "editor/Browser.h"
@@ -294,7 +295,9 @@ void TmainWindow::repaintPreview() {
 }
 
 void TmainWindow::appletResized() {
-    UpDateGeneralWindow();
+    // Only the size fields follow: a full refill would also reset choices
+    // such as the arrangement box.
+    generalTab_->showAppletSize();
     repaintIfTransparent(applet());
     repaintPreview();
 }
@@ -460,7 +463,9 @@ void TmainWindow::showSamples() {
         dialogs_.showMessage(error);
 }
 
-void TmainWindow::showAbout() {}
+void TmainWindow::showAbout() {
+    TAboutBox::run(*this);
+}
 
 void TmainWindow::reloadStateImage(TVelkPanel& panel) {
     loadStateImage(panel, documentFolder());
@@ -532,6 +537,18 @@ void TmainWindow::showButtonProperties() {
         return;
     }
     updatePropertiesWindow();
+    if (!properties_->property("placed").toBool()) {
+        // The first time, over the main window's tabs rather than wherever
+        // the window system puts a new window.
+        properties_->adjustSize();
+        QRect frame = properties_->frameGeometry();
+        frame.moveCenter(frameGeometry().center());
+        const QRect screen = this->screen()->availableGeometry();
+        frame.moveTop(std::max(frame.top(), screen.top()));
+        frame.moveLeft(std::max(frame.left(), screen.left()));
+        properties_->move(frame.topLeft());
+        properties_->setProperty("placed", true);
+    }
     properties_->show();
     properties_->raise();
 }

@@ -35,14 +35,15 @@ TEST(TestPage, WrapsTheHtmlBlockInABlackCentredPageWithCrLfLines) {
     const std::vector<std::string> html = buildAppletHTML(applet);
     const std::vector<std::string> lines = test::linesOf(testPageText(html));
 
-    ASSERT_EQ(lines.size(), html.size() + 6);
+    ASSERT_EQ(lines.size(), html.size() + 7);
     EXPECT_EQ(lines[0], "<html>");
     EXPECT_EQ(lines[1], "  <body bgcolor=\"#000000\">");
     EXPECT_EQ(lines[2], "    <p align=\"center\">");
     // The fourth line is the applet tag.
     EXPECT_EQ(lines[3].rfind("      <APPLET CODE=\"velkbutton.class\"", 0), 0u) << lines[3];
     for (std::size_t i = 0; i < html.size(); ++i) EXPECT_EQ(lines[3 + i], "      " + html[i]);
-    EXPECT_EQ(lines[lines.size() - 3], "    </p>");
+    EXPECT_EQ(lines[lines.size() - 4], "    </p>");
+    EXPECT_EQ(lines[lines.size() - 3], "    <script src=\"velkbutton.js\"></script>");
     EXPECT_EQ(lines[lines.size() - 2], "  </body>");
     EXPECT_EQ(lines.back(), "</html>");
     EXPECT_EQ(test::joinLines(lines), testPageText(html));
@@ -55,6 +56,7 @@ class TestSite : public ::testing::Test {
         ::mkdir(folders.programFolder.c_str(), 0700);
         writeFile(folders.programFolder + "velkbutton.class", "applet");
         writeFile(folders.programFolder + "textbox.class", "text box");
+        writeFile(folders.programFolder + "velkbutton.js", "runtime");
         writeFile(temp.file("a.gif"), "first picture");
         applet.CreateMenuItem();
         TVelkPanel& panel = *applet.statePanel(2, applet.usedSlots()[0]);
@@ -71,8 +73,8 @@ class TestSite : public ::testing::Test {
 
 TEST_F(TestSite, HoldsTheAppletFilesItsPicturesAndThePage) {
     ASSERT_EQ(buildTestSite(applet, html, folders), std::nullopt);
-    EXPECT_EQ(listFolder(folders.appletTemp()),
-              (Names{"Applet Temp.html", "a.gif", "textbox.class", "velkbutton.class"}));
+    EXPECT_EQ(listFolder(folders.appletTemp()), (Names{"Applet Temp.html", "a.gif", "textbox.class",
+                                                       "velkbutton.class", "velkbutton.js"}));
     EXPECT_EQ(readFile(testPagePath(folders)), testPageText(html));
 
     // A second test keeps the older copy of a picture whose name stayed,
@@ -88,7 +90,7 @@ TEST_F(TestSite, MissingAppletFilesAreNoError) {
     std::filesystem::remove(folders.programFolder + "textbox.class");
     ASSERT_EQ(buildTestSite(applet, html, folders), std::nullopt);
     EXPECT_EQ(listFolder(folders.appletTemp()),
-              (Names{"Applet Temp.html", "a.gif", "velkbutton.class"}));
+              (Names{"Applet Temp.html", "a.gif", "velkbutton.class", "velkbutton.js"}));
 }
 
 TEST_F(TestSite, AFolderThatCannotBeMadeStopsBeforeThePage) {
