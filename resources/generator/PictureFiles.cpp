@@ -83,6 +83,8 @@ std::string writeJpeg(const QImage& picture, const std::string& path, int qualit
         return path + ": cannot be written";
     jpeg_compress_struct compress{};
     jpeg_error_mgr errors{};
+    // libjpeg's own error handler ends the tool with its message: a build
+    // step that cannot write its pictures has nothing better to do.
     compress.err = jpeg_std_error(&errors);
     jpeg_create_compress(&compress);
     jpeg_stdio_dest(&compress, file);

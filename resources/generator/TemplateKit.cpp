@@ -143,35 +143,35 @@ void applyTextBox(TVelkForm& applet, const TextBox& box) {
 
 }  // namespace
 
-std::string writeTemplate(const Applet& spec, const std::string& path,
+std::string writeTemplate(const Applet& design, const std::string& path,
                           const std::string& programFolder) {
     document::AppletDocumentHost host;
     TVelkForm& applet = host.resetDocument();
     Checker check;
 
-    applet.setClientSize(spec.width, spec.height + kToolBarStrip);
-    applet.setBkColor(spec.background);
-    applet.setFade(spec.gradient);
-    applet.setFadeColor(spec.gradient ? spec.fadeTo : spec.background);
-    const EdgeFields edge = edgeFields(spec.border.edge);
+    applet.setClientSize(design.width, design.height + kToolBarStrip);
+    applet.setBkColor(design.background);
+    applet.setFade(design.gradient);
+    applet.setFadeColor(design.gradient ? design.fadeTo : design.background);
+    const EdgeFields edge = edgeFields(design.border.edge);
     applet.setBdrStyle(edge.style);
     applet.setRaised(edge.raised);
-    applet.setBorderWidth(std::int16_t(spec.border.edge == Edge::None ? 0 : spec.border.width));
-    applet.setBorderColor(spec.border.colour);
-    applet.setBorderShading(spec.border.shading);
-    check.name(spec.picture.name, "background picture");
-    applet.setImageName(spec.picture.name);
+    applet.setBorderWidth(std::int16_t(design.border.edge == Edge::None ? 0 : design.border.width));
+    applet.setBorderColor(design.border.colour);
+    applet.setBorderShading(design.border.shading);
+    check.name(design.picture.name, "background picture");
+    applet.setImageName(design.picture.name);
     applet.setImagePath(
-        spec.picture.name.empty() ? "" : programFolder + "Button Images/" + spec.picture.name);
-    applet.setImageStyle(std::uint8_t(spec.picture.place));
-    applet.setImageX(std::int16_t(spec.picture.x));
-    applet.setImageY(std::int16_t(spec.picture.y));
-    applet.setLoadText(spec.loadingText);
-    applet.setLoadBkColor(spec.loadingBackground);
-    applet.setLoadFontColor(spec.loadingTextColour);
-    applet.setAltHTML(spec.alternativeHTML);
+        design.picture.name.empty() ? "" : programFolder + "Button Images/" + design.picture.name);
+    applet.setImageStyle(std::uint8_t(design.picture.place));
+    applet.setImageX(std::int16_t(design.picture.x));
+    applet.setImageY(std::int16_t(design.picture.y));
+    applet.setLoadText(design.loadingText);
+    applet.setLoadBkColor(design.loadingBackground);
+    applet.setLoadFontColor(design.loadingTextColour);
+    applet.setAltHTML(design.alternativeHTML);
 
-    for (const Button& button : spec.buttons) {
+    for (const Button& button : design.buttons) {
         const CreateMenuItemResult created = applet.CreateMenuItem();
         if (!created.ok())
             return path + ": " + created.message;
@@ -182,9 +182,9 @@ std::string writeTemplate(const Applet& spec, const std::string& path,
             applyFace(*applet.statePanel(state, slot), button.faces[std::size_t(state - 1)],
                       button.caption, programFolder, check);
         }
-        applyButtonTexts(applet, slot, button, spec.hint, check);
+        applyButtonTexts(applet, slot, button, design.hint, check);
     }
-    applyTextBox(applet, spec.textBox);
+    applyTextBox(applet, design.textBox);
     applet.showActiveStates();
 
     if (!check.problems().empty())
