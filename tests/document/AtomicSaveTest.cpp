@@ -214,34 +214,61 @@ TEST(AtomicSave, NoPathWritesNothing) {
 
 // Permissions do not stop the superuser, who runs these tests in CI; these
 // two run for everybody else.
+// Permissions bind everyone but the superuser. Run as root (as CI does),
+// the check runs in a child process that has given its privileges up and
+// owns the folder; its failures are reported through its exit status.
+template <typename Check>
+void asOrdinaryUser(const std::string& folder, const std::string& file, Check check) {
+    if (::geteuid() != 0) {
+        check();
+        return;
+    }
+    constexpr uid_t kNobody = 65534;
+    ASSERT_EQ(::chown(folder.c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chown(file.c_str(), kNobody, kNobody), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+            ::_exit(3);
+        check();
+        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the unprivileged check failed (see above)";
+}
+
 TEST(AtomicSave, AWriteProtectedDocumentStaysAsItIs) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not apply to the superuser";
     TempFolder folder;
     const std::string target = folder.file("locked.wdf");
     test::writeFile(target, "locked");
-    ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
-    auto applet = documentWithButtons(1);
-    applet->setDocumentPath(target);
-    AppletDocumentHost host;
-    const SaveResult result = writeDocument(*applet, host);
-    EXPECT_EQ(result.message, "Could not save '" + target + "': " + std::strerror(EACCES));
-    EXPECT_EQ(readFile(target), "locked");
+    asOrdinaryUser(folder.path(), target, [&] {
+        ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
+        auto applet = documentWithButtons(1);
+        applet->setDocumentPath(target);
+        AppletDocumentHost host;
+        const SaveResult result = writeDocument(*applet, host);
+        EXPECT_EQ(result.message, "Could not save '" + target + "': " + std::strerror(EACCES));
+        EXPECT_EQ(readFile(target), "locked");
+    });
 }
 
 TEST(AtomicSave, AFolderWithoutWritePermissionIsReported) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not apply to the superuser";
     TempFolder folder;
     const std::string target = folder.file("doc.wdf");
     test::writeFile(target, "kept");
-    ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
-    auto applet = documentWithButtons(1);
-    applet->setDocumentPath(target);
-    AppletDocumentHost host;
-    const SaveResult result = writeDocument(*applet, host);
-    EXPECT_EQ(result.message, "Could not save '" + target + "': " + std::strerror(EACCES));
-    EXPECT_EQ(readFile(target), "kept");
+    asOrdinaryUser(folder.path(), target, [&] {
+        ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
+        auto applet = documentWithButtons(1);
+        applet->setDocumentPath(target);
+        AppletDocumentHost host;
+        const SaveResult result = writeDocument(*applet, host);
+        EXPECT_EQ(result.message, "Could not save '" + target + "': " + std::strerror(EACCES));
+        EXPECT_EQ(readFile(target), "kept");
+        ::chmod(folder.path().c_str(), 0755);
+    });
 }
 
 }  // namespace
