@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "Command.h"
+#include "DocumentIo.h"
 #include "document/AppletDocumentHost.h"
 #include "document/DocumentReader.h"
 #include "document/DocumentWriter.h"
@@ -28,24 +29,11 @@ int runConvert(const std::vector<std::string>& args) {
     const std::string& out = args[1];
 
     document::AppletDocumentHost host;
-    const document::ReadResult read = document::readDocument(in, host);
     // The "different version" warning is printed but does not fail the
     // conversion; only an import or read that stopped does.
-    for (const auto& message : read.messages) std::fprintf(stderr, "%s\n", message.c_str());
-    if (read.outcome == document::ReadOutcome::Missing) {
-        std::fprintf(stderr, "%s\n", document::missingDocumentMessage(in).c_str());
-    }
-    if (!read.succeeded())
+    if (!readForCommand(in, host))
         return 1;
-
-    TVelkForm& applet = host.applet();
-    applet.setDocumentPath(out);
-    const document::SaveResult saved = document::writeDocument(applet, host);
-    if (!saved.saved()) {
-        std::fprintf(stderr, "%s\n", saved.message.c_str());
-        return 1;
-    }
-    return 0;
+    return saveForCommand(host.applet(), out, host);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "Command.h"
+#include "DocumentIo.h"
 #include "document/AppletDocumentHost.h"
 #include "document/DocumentReader.h"
 #include "model/AppletHTML.h"
@@ -27,14 +28,8 @@ int runHtml(const std::vector<std::string>& args) {
     const std::string& path = args[0];
 
     document::AppletDocumentHost host;
-    const document::ReadResult read = document::readDocument(path, host);
-    // Warnings and errors alike go to standard error; the block alone goes
-    // to standard output, so it can be piped into a page.
-    for (const auto& message : read.messages) std::fprintf(stderr, "%s\n", message.c_str());
-    if (read.outcome == document::ReadOutcome::Missing) {
-        std::fprintf(stderr, "%s\n", document::missingDocumentMessage(path).c_str());
-    }
-    if (!read.succeeded())
+    // The block alone goes to standard output, so it can be piped into a page.
+    if (!readForCommand(path, host))
         return 1;
 
     for (const std::string& line : buildAppletHTML(host.applet())) {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "Command.h"
+#include "DocumentIo.h"
 #include "document/AppletDocumentHost.h"
 #include "document/DocumentWriter.h"
 #include "document/NewDocument.h"
@@ -70,13 +71,7 @@ int runNew(const std::vector<std::string>& args) {
     document::AppletDocumentHost host;
     TVelkForm& applet = empty ? host.resetDocument() : document::makeStartupDocument(host);
     for (int i = 0; i < buttons; ++i) applet.CreateMenuItem();
-    applet.setDocumentPath(out);
-    const document::SaveResult saved = document::writeDocument(applet, host);
-    if (!saved.saved()) {
-        std::fprintf(stderr, "%s\n", saved.message.c_str());
-        return 1;
-    }
-    return 0;
+    return saveForCommand(applet, out, host);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Command.h"
+#include "DocumentIo.h"
 #include "document/AppletDocumentHost.h"
 #include "document/AtomicFile.h"
 #include "document/DocumentReader.h"
@@ -118,12 +119,7 @@ int runRender(const std::vector<std::string>& args) {
 
     HeadlessGui gui;
     PictureLoadingHost host;
-    const document::ReadResult read = document::readDocument(options.document, host);
-    for (const auto& message : read.messages) std::fprintf(stderr, "%s\n", message.c_str());
-    if (read.outcome == document::ReadOutcome::Missing) {
-        std::fprintf(stderr, "%s\n", document::missingDocumentMessage(options.document).c_str());
-    }
-    if (!read.succeeded())
+    if (!readForCommand(options.document, host))
         return 1;
 
     TVelkForm& applet = host.applet();
