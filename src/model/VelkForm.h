@@ -230,8 +230,12 @@ class TVelkForm {
     std::string GetBorderHTML() const;
     std::string makeTextBoxTag() const;
 
-    void setObserver(AppletObserver* observer) { observer_ = observer; }
-    AppletObserver* observer() const { return observer_; }
+    void setObserver(AppletObserver* observer) {
+        observer_ = observer;
+    }
+    AppletObserver* observer() const {
+        return observer_;
+    }
 
     // Drawing state owned by the applet (its canvas raster and picture).
     Attachment* attachment() const {
