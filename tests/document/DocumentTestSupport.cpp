@@ -206,8 +206,12 @@ TempFolder::~TempFolder() {
 }
 
 std::vector<std::string> TempFolder::entries() const {
+    return listFolder(path_);
+}
+
+std::vector<std::string> listFolder(const std::string& folder) {
     std::vector<std::string> names;
-    if (DIR* dir = ::opendir(path_.c_str())) {
+    if (DIR* dir = ::opendir(folder.c_str())) {
         while (const dirent* entry = ::readdir(dir)) {
             const std::string name = entry->d_name;
             if (name != "." && name != "..")

@@ -52,6 +52,8 @@ class TempFolder {
 };
 
 std::string readFile(const std::string& path);
+// The names in a folder, sorted; none when it is missing.
+std::vector<std::string> listFolder(const std::string& folder);
 void writeFile(const std::string& path, std::string_view bytes);
 
 // A host that records what the document layer asked of it, in order.

@@ -15,19 +15,11 @@
 namespace wendle::document {
 namespace {
 
+using test::listFolder;
 using test::readFile;
 using test::TempFolder;
 using test::writeFile;
 using Names = std::vector<std::string>;
-
-Names listFolder(const std::string& folder) {
-    Names names;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 TEST(TestPage, WrapsTheHtmlBlockInABlackCentredPageWithCrLfLines) {
     TVelkForm applet;

@@ -16,21 +16,12 @@
 namespace wendle::document {
 namespace {
 
+using test::listFolder;
 using test::readFile;
 using test::TempFolder;
 using test::writeFile;
 
 using Names = std::vector<std::string>;
-
-// The names in a folder, sorted; none when it is missing.
-Names listFolder(const std::string& folder) {
-    Names names;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 bool exists(const std::string& path) {
     struct stat info {};
