@@ -9,17 +9,32 @@ namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 
+std::string htmlColour(Colour colour) {
+    static const char* const kDigits = "0123456789ABCDEF";
+    std::string text = "#";
+    for (const std::uint8_t channel : {redOf(colour), greenOf(colour), blueOf(colour)}) {
+        text += kDigits[channel >> 4];
+        text += kDigits[channel & 15];
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string testPagePath(const WorkingFolders& folders) {
     return folders.appletTemp() + kTestPageName;
 }
 
+PageColours testPageColours() {
+    // Text and links as every browser draws them on a page that names none.
+    return PageColours{rgb(0, 0, 0), rgb(0, 0, 0), rgb(0, 0, 0xEE), rgb(0x55, 0x1A, 0x8B)};
+}
+
 std::string testPageText(const std::vector<std::string>& htmlLines) {
     std::string page;
     auto line = [&page](const std::string& text) { page += text + kLineEnd; };
     line("<html>");
-    line("  <body bgcolor=\"#000000\">");
+    line("  <body bgcolor=\"" + htmlColour(testPageColours().background) + "\">");
     line("    <p align=\"center\">");
     for (const std::string& html : htmlLines) line("      " + html);
     line("    </p>");

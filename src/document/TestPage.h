@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/WorkingFolders.h"
+#include "model/Colour.h"
 #include "model/VelkForm.h"
 
 namespace wendle::document {
@@ -20,6 +21,17 @@ inline constexpr const char* kDefaultBrowserChoice = "default";
 
 // "Applet Temp/Applet Temp.html" in the working folders.
 std::string testPagePath(const WorkingFolders& folders);
+
+// The colours a browser shows the alternative HTML in on the test page: the
+// page sets its background; text and links keep the browser's own colours
+// where the page sets none.
+struct PageColours {
+    Colour background;
+    Colour text;
+    Colour link;
+    Colour visitedLink;
+};
+PageColours testPageColours();
 
 // The page: a black body with the HTML block centred, each of its lines
 // indented by six blanks; every line ends in CR LF.
