@@ -16,23 +16,27 @@ double worstShareOf(std::vector<double>& values) {
 }
 
 std::optional<CaptionContrast> measureCaptionContrast(const Raster& face, const Raster& captioned,
-                                                      Colour ink, const Rect& region) {
-    const std::uint32_t inkPixel = pixelOf(ink);
-    auto isCaption = [&](int x, int y) { return captioned.pixel(x, y) != face.pixel(x, y); };
+                                                      const InkMask& ink, const Rect& region) {
+    auto isCaption = [&](int x, int y) {
+        return ink.at(x, y) || captioned.pixel(x, y) != face.pixel(x, y);
+    };
 
-    // Luminance of each surrounding pixel of each pair.
-    std::vector<double> surroundings;
+    // Each pair: the luminance of the ink pixel and of the surrounding one.
+    std::vector<double> inks, surroundings;
     int inkPixels = 0;
     for (int y = region.top; y < region.bottom; ++y) {
         for (int x = region.left; x < region.right; ++x) {
-            if (!isCaption(x, y) || captioned.pixel(x, y) != inkPixel)
+            if (!ink.at(x, y))
                 continue;
             ++inkPixels;
+            const double inkLuminance = relativeLuminance(colourOf(captioned.pixel(x, y)));
             for (int dy = -kSurroundingReach; dy <= kSurroundingReach; ++dy) {
                 for (int dx = -kSurroundingReach; dx <= kSurroundingReach; ++dx) {
                     const int nx = x + dx, ny = y + dy;
-                    if (region.contains(nx, ny) && !isCaption(nx, ny))
-                        surroundings.push_back(relativeLuminance(colourOf(face.pixel(nx, ny))));
+                    if (!region.contains(nx, ny) || isCaption(nx, ny))
+                        continue;
+                    inks.push_back(inkLuminance);
+                    surroundings.push_back(relativeLuminance(colourOf(face.pixel(nx, ny))));
                 }
             }
         }
@@ -40,16 +44,17 @@ std::optional<CaptionContrast> measureCaptionContrast(const Raster& face, const 
     if (surroundings.empty())
         return std::nullopt;
 
-    auto worstAgainst = [&surroundings](double inkLuminance) {
-        std::vector<double> ratios;
-        ratios.reserve(surroundings.size());
-        for (double l : surroundings) ratios.push_back(contrastRatio(inkLuminance, l));
+    // inkLuminance < 0: the ink as drawn; otherwise that ink instead.
+    auto worstAgainst = [&](double inkLuminance) {
+        std::vector<double> ratios(surroundings.size());
+        for (std::size_t i = 0; i < ratios.size(); ++i)
+            ratios[i] = contrastRatio(inkLuminance < 0 ? inks[i] : inkLuminance, surroundings[i]);
         return worstShareOf(ratios);
     };
     CaptionContrast result;
-    result.worst = worstAgainst(relativeLuminance(ink));
-    result.blackWorst = worstAgainst(0.0);
-    result.whiteWorst = worstAgainst(1.0);
+    result.worst = worstAgainst(-1);
+    result.blackWorst = worstAgainst(relativeLuminance(rgb(0, 0, 0)));
+    result.whiteWorst = worstAgainst(relativeLuminance(rgb(255, 255, 255)));
     result.inkPixels = inkPixels;
     return result;
 }

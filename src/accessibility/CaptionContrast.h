@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -16,12 +17,33 @@ inline constexpr int kSurroundingReach = 2;
 // the text, not on average.
 inline constexpr double kWorstShare = 0.05;
 
+// The pixels the caption's main layer covers: its ink, whether or not it
+// differs from the face under it (text in the face's own colour is there,
+// just invisible).
+class InkMask {
+  public:
+    InkMask() = default;
+    explicit InkMask(const Rect& area)
+        : area_(area), bits_(std::size_t(area.width()) * std::size_t(area.height())) {}
+    void set(int x, int y) { bits_[index(x, y)] = 1; }
+    bool at(int x, int y) const { return area_.contains(x, y) && bits_[index(x, y)]; }
+    const Rect& area() const { return area_; }
+
+  private:
+    std::size_t index(int x, int y) const {
+        return std::size_t(y - area_.top) * std::size_t(area_.width()) +
+               std::size_t(x - area_.left);
+    }
+    Rect area_;
+    std::vector<std::uint8_t> bits_;
+};
+
 // The caption's contrast measured on the drawn face. Caption pixels are the
 // pixels of captioned that differ from face (the same face drawn without
-// its caption); of those, the ink is what shows in the caption colour (a
-// shadow is neither ink nor background). Every ink pixel is paired with
-// each face pixel within kSurroundingReach in any direction that is not a
-// caption pixel, and the ratios of all pairs are taken.
+// its caption) and the ink; a shadow is therefore caption, but neither ink
+// nor background. Every ink pixel is paired with each face pixel within
+// kSurroundingReach in any direction that is not a caption pixel, and the
+// ratios of all pairs are taken.
 struct CaptionContrast {
     double worst = 0;       // the kWorstShare percentile of the ink's ratios
     double blackWorst = 0;  // the same had the caption been black
@@ -32,7 +54,7 @@ struct CaptionContrast {
 // Measures within region (face coordinates, inside both rasters). None
 // when no ink pixel with a surrounding face pixel shows there.
 std::optional<CaptionContrast> measureCaptionContrast(const Raster& face, const Raster& captioned,
-                                                      Colour ink, const Rect& region);
+                                                      const InkMask& ink, const Rect& region);
 
 // The value below which the worst kWorstShare of values lie (nearest
 // rank): the lowest value of a short list, the 5th of 100. values is

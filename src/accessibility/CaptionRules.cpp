@@ -30,7 +30,7 @@ void checkCaptionContrast(const ButtonFaces& button, std::vector<Finding>& out) 
         const TVelkPanel& panel = *button.panels[i];
         const FaceSnapshot& face = button.snapshots[i];
         const auto contrast =
-            measureCaptionContrast(face.face, face.captioned, panel.fontColor(), face.region);
+            measureCaptionContrast(face.face, face.captioned, face.ink, face.region);
         if (!contrast)
             continue;
         const double threshold = textContrastThreshold(face.pointSize, face.bold);

@@ -41,8 +41,8 @@ double contrastRatio(Colour a, Colour b) {
 }
 
 std::string ratioText(double ratio) {
-    // A hair of slack so that 4.5 computed as 4.4999999 still reads 4.5.
-    const long hundredths = long(std::floor(ratio * 100.0 + 1e-9));
+    // A hair of slack so that 4.5 computed as 4.4999999999 still reads 4.5.
+    const long hundredths = long(std::floor(ratio * 100.0 + 1e-6));
     char text[32];
     std::snprintf(text, sizeof text, "%ld.%02ld", hundredths / 100, hundredths % 100);
     std::string result = text;

@@ -1,5 +1,8 @@
 #include "accessibility/FaceSnapshot.h"
 
+#include <QImage>
+#include <QPainter>
+
 #include "accessibility/Contrast.h"
 #include "model/VelkPanel.h"
 #include "render/CaptionLayer.h"
@@ -7,8 +10,38 @@
 #include "render/Typeface.h"
 #include "render/VelkFormCanvas.h"
 #include "render/VelkPanelFace.h"
+#include "render/Windows1252.h"
 
 namespace wendle::accessibility {
+
+namespace {
+
+// The main layer drawn alone on a clear picture of the face, as the face
+// draws it: clipped to the face.
+InkMask inkOf(const TVelkPanel& panel, const FaceDrawing& drawing, const Rect& area) {
+    InkMask mask(area);
+    if (!drawing.hasCaption || area.empty())
+        return mask;
+    QImage image(area.width(), area.height(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.translate(-area.left, -area.top);
+        const QRect faceBox(0, 0, panel.width(), panel.height());
+        painter.setClipRect(faceBox);
+        drawing.mainLayer.draw(painter, fromWindows1252(panel.caption()), faceBox);
+    }
+    for (int y = area.top; y < area.bottom; ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y - area.top));
+        for (int x = area.left; x < area.right; ++x) {
+            if (qAlpha(row[x - area.left]) != 0)
+                mask.set(x, y);
+        }
+    }
+    return mask;
+}
+
+}  // namespace
 
 FaceSnapshot snapshotFace(TVelkForm& applet, TVelkPanel& panel) {
     const CanvasDrawing& canvas = paintCanvas(applet);
@@ -22,6 +55,7 @@ FaceSnapshot snapshotFace(TVelkForm& applet, TVelkPanel& panel) {
     FaceSnapshot snapshot;
     snapshot.face = drawing.faceRaster;
     snapshot.captioned = drawing.shown();
+    snapshot.ink = inkOf(panel, drawing, snapshot.face.area());
     const Rect appletArea = Rect::fromSize(0, 0, applet.clientWidth(), applet.appletHeight());
     const Rect bounds = Rect::fromSize(panel.left(), std::int64_t(panel.top()) - kToolBarStrip,
                                        panel.width(), panel.height());

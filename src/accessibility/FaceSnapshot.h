@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accessibility/CaptionContrast.h"
 #include "model/VelkForm.h"
 #include "render/Geometry.h"
 #include "render/Raster.h"
@@ -11,6 +12,7 @@ namespace wendle::accessibility {
 struct FaceSnapshot {
     Raster face;        // without the caption
     Raster captioned;   // with it; the same pixels when the caption is empty
+    InkMask ink;        // what the caption's main layer covers
     Rect region;        // the part of the face inside the applet (face coordinates)
     int pointSize = 0;  // the caption's size and weight as drawn
     bool bold = false;
