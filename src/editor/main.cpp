@@ -17,6 +17,10 @@
 #include "document/PublishMessages.h"
 #include "document/TestPage.h"
 #include "editor/About.h"
+#include "editor/AccessibilityBadge.h"
+#include "editor/AccessibilityMonitor.h"
+#include "editor/AccessibilityTexts.h"
+#include "editor/AccessibilityWindow.h"
 #include "editor/Advanced.h"
 #include "editor/AppletView.h"
 #include "editor/Browser.h"
@@ -52,6 +56,10 @@ TmainWindow::TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWi
     setWindowTitle(texts::kAppTitle);
     buildMenus();
     buildTabs();
+    accessibility_ = new AccessibilityMonitor(*this, this);
+    accessibilityBadge_ = new AccessibilityBadge(*tabs_, *buttonsTab_, this);
+    connect(accessibility_, &AccessibilityMonitor::findingsChanged, this,
+            [this] { accessibilityBadge_->show(int(accessibility_->findings().size())); });
     resize(720, 520);
     createSettings();
     browserWindow_ = new TBrowserWindow(*this, this);
@@ -151,6 +159,9 @@ void TmainWindow::buildMenus() {
     add(options, "Advanced1", texts::kAdvanced, &TmainWindow::showAdvancedOptions);
     add(options, "Browser", texts::kBrowser, &TmainWindow::showBrowserChooser);
     add(options, "Alig1", texts::kAlignmentGrid, &TmainWindow::showAlignmentGrid);
+    options->addSeparator();
+    add(options, "CheckAccessibility1", texts::kCheckAccessibility,
+        &TmainWindow::checkAccessibility);
 
     QMenu* help = menuBar()->addMenu(texts::kHelpMenu);
     add(help, "Help2", texts::kHelp, &TmainWindow::showHelp, QKeySequence::HelpContents);
@@ -265,6 +276,8 @@ void TmainWindow::resetDocument() {
     UpDateGeneralWindow();
     buttonsTab_->clearRows();
     properties_->setApplyToAllStates(true);
+    if (accessibility_)
+        accessibility_->documentChanged();
 }
 
 void TmainWindow::UpDateGeneralWindow() {
@@ -287,11 +300,24 @@ std::vector<std::string> TmainWindow::rebuildHtmlPane() {
 void TmainWindow::updatePropertiesWindow() {
     if (properties_)
         properties_->updatePropertiesWindow();
+    if (accessibility_)
+        accessibility_->documentChanged();
 }
 
 void TmainWindow::repaintPreview() {
     if (preview_)
         preview_->view()->update();
+    if (accessibility_)
+        accessibility_->documentChanged();
+}
+
+void TmainWindow::checkAccessibility() {
+    if (!accessibilityWindow_)
+        accessibilityWindow_ = new AccessibilityWindow(*this, *accessibility_, this);
+    accessibility_->checkNow();
+    accessibilityWindow_->show();
+    accessibilityWindow_->raise();
+    accessibilityWindow_->activateWindow();
 }
 
 void TmainWindow::appletResized() {

@@ -24,6 +24,9 @@ class GeneralTab;
 class ButtonsTab;
 class HtmlTab;
 class TBrowserWindow;
+class AccessibilityMonitor;
+class AccessibilityWindow;
+class AccessibilityBadge;
 
 // The main window: menus, the General, Buttons and HTML tabs, and the hub
 // through which every editing window reaches the one current applet.
@@ -119,6 +122,11 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void showHelp();
     void showSamples();
     void showAbout();
+    // "Check Accessibility": the findings window, over the main window.
+    void checkAccessibility();
+    AccessibilityMonitor& accessibilityMonitor() { return *accessibility_; }
+    AccessibilityBadge& accessibilityBadge() { return *accessibilityBadge_; }
+    AccessibilityWindow* accessibilityWindow() const { return accessibilityWindow_; }
 
     // Reloads the picture of a face or of the applet's background after its
     // image name or path changed (the document's folder is the fallback).
@@ -176,6 +184,10 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // Made at start-up and kept: it remembers the browser choice and its
     // searches go on while it is closed.
     TBrowserWindow* browserWindow_ = nullptr;
+    // Checked after changes; its count shows on the Buttons tab.
+    AccessibilityMonitor* accessibility_ = nullptr;
+    AccessibilityBadge* accessibilityBadge_ = nullptr;
+    AccessibilityWindow* accessibilityWindow_ = nullptr;
     // Hidden labels whose captions keep the one-time help flags.
     QLabel* Label26_ = nullptr;
     QLabel* Label27_ = nullptr;
