@@ -3,7 +3,7 @@
 // The texts of the accessibility check's command, window and badge.
 namespace wendle::texts {
 
-inline constexpr const char* kCheckAccessibility = "Check &Accessibility";
+inline constexpr const char* kCheckAccessibility = "&Check Accessibility";
 inline constexpr const char* kAccessibilityTitle = "Accessibility Check";
 inline constexpr const char* kFix = "&Fix";
 inline constexpr const char* kFixAll = "Fix &All";
