@@ -44,26 +44,27 @@ InkMask inkOf(const TVelkPanel& panel, const FaceDrawing& drawing, const Rect& a
 }  // namespace
 
 FaceSnapshot snapshotFace(TVelkForm& applet, TVelkPanel& panel) {
+    FaceSnapshot snapshot;
+    // Only the part of the face inside the applet shows, and only that is drawn.
+    const Rect appletArea = Rect::fromSize(0, 0, applet.clientWidth(), applet.appletHeight());
+    const Rect bounds = Rect::fromSize(panel.left(), std::int64_t(panel.top()) - kToolBarStrip,
+                                       panel.width(), panel.height());
+    const Rect region = bounds.intersected(appletArea).translated(-bounds.left, -bounds.top);
+    if (region.empty())
+        return snapshot;
+
     const CanvasDrawing& canvas = paintCanvas(applet);
     const bool selected = panel.selected();
     panel.setSelected(false);
-    DrawBorder(panel, canvas.canvasRaster);
+    DrawBorder(panel, canvas.canvasRaster, region);
     panel.setSelected(selected);
     panel.setModified(true);
 
     const FaceDrawing& drawing = faceDrawing(panel);
-    FaceSnapshot snapshot;
     snapshot.face = drawing.faceRaster;
     snapshot.captioned = drawing.shown();
-    snapshot.ink = inkOf(panel, drawing, snapshot.face.area());
-    const Rect appletArea = Rect::fromSize(0, 0, applet.clientWidth(), applet.appletHeight());
-    const Rect bounds = Rect::fromSize(panel.left(), std::int64_t(panel.top()) - kToolBarStrip,
-                                       panel.width(), panel.height());
-    snapshot.region = bounds.intersected(appletArea)
-                          .translated(-bounds.left, -bounds.top)
-                          .intersected(snapshot.face.area());
-    if (snapshot.region.empty())
-        snapshot.region = Rect{};
+    snapshot.region = snapshot.face.area();
+    snapshot.ink = inkOf(panel, drawing, snapshot.region);
     snapshot.pointSize = drawing.mainLayer.pointSize();
     snapshot.bold = drawing.mainLayer.style() == kBold;
     return snapshot;

@@ -8,7 +8,8 @@
 namespace wendle::accessibility {
 
 // One face as a visitor sees it: drawn by the render layer without the
-// editor's selection mark, with and without its caption.
+// editor's selection mark, with and without its caption. Only the part of
+// the face inside the applet is drawn: the rasters cover region alone.
 struct FaceSnapshot {
     Raster face;        // without the caption
     Raster captioned;   // with it; the same pixels when the caption is empty
