@@ -286,7 +286,12 @@ void TmainWindow::installApplet(std::unique_ptr<TVelkForm> applet) {
     for (int slot : current.selectedSlots()) selectionChanged(current, slot, true);
     properties_->setApplyToAllStates(true);
     // Whoever copies from the HTML pane must get this document's block.
-    rebuildHtmlPane();
+    // Building it fills the applet's empty texts, so it is built only where
+    // it shows; a hidden pane is emptied and built when its tab opens.
+    if (tabs_->currentWidget() == htmlTab_)
+        rebuildHtmlPane();
+    else
+        htmlTab_->setLines({});
 }
 
 void TmainWindow::UpDateGeneralWindow() {
