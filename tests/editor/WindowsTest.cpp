@@ -43,8 +43,9 @@ TEST_F(Windows, ThePreviewStaysInsideTheScreenAsTheAppletGrows) {
     width->setValue(120);
     main->showCentred();
     const int room = screen.width() - main->frameGeometry().width();
-    if (room >= 2 * (main->preview()->frameGeometry().width() + 12))
+    if (room >= 2 * (main->preview()->frameGeometry().width() + 12)) {
         EXPECT_FALSE(main->preview()->frameGeometry().intersects(main->frameGeometry()));
+    }
 }
 
 TEST_F(Windows, AllFivePreviewCommandsShowAtTheDefaultSize) {
