@@ -1109,6 +1109,85 @@
     }
   }
 
+  // --------------------------------------------- the exported bar (<nav>)
+
+  // A bar written by Wendle's web export is complete without a script: its
+  // links, faces and states are HTML and CSS. This adds what needs one: the
+  // text-box message (drawn into the export's picture) and the status text,
+  // both also announced; the sounds; and the bar's place on whole device
+  // pixels, so that no edge falls between two of them.
+  class NavBar {
+    constructor(nav) {
+      this.nav = nav;
+      this.box = nav.querySelector('.wendle-bar__box');
+      this.sounds = new Sounds();
+      this.live = document.createElement('span');
+      this.live.className = 'wendle-bar__live';
+      this.live.setAttribute('aria-live', 'polite');
+      this.live.style.cssText = HIDDEN_TEXT;
+      nav.append(this.live);
+      this.hovered = null;
+      this.focused = null;
+      for (const el of nav.querySelectorAll('.wendle-bar__button')) this.attach(el);
+      this.snap = this.snap.bind(this);
+      this.snap();
+      global.addEventListener('resize', this.snap);
+    }
+
+    attach(el) {
+      const show = () => this.show();
+      el.addEventListener('pointerenter', () => {
+        this.hovered = el;
+        if (userHasInteracted()) this.sounds.play(el.dataset.soundOver);
+        show();
+      });
+      el.addEventListener('pointerleave', () => {
+        if (this.hovered === el) this.hovered = null;
+        show();
+      });
+      el.addEventListener('focus', () => {
+        this.focused = el.matches(':focus-visible') ? el : null;
+        show();
+      });
+      el.addEventListener('blur', () => {
+        if (this.focused === el) this.focused = null;
+        show();
+      });
+      const press = () => {
+        this.sounds.play(el.dataset.soundClick);
+        this.announce(el.dataset.statusClick);
+      };
+      el.addEventListener('pointerdown', (e) => e.button === 0 && press());
+      el.addEventListener('keydown', (e) => e.key === 'Enter' && !e.repeat && press());
+    }
+
+    // The message and status of the button under the pointer, or else of
+    // the focused one.
+    show() {
+      const el = this.hovered || this.focused;
+      if (this.box) {
+        this.box.className = 'wendle-bar__box';
+        if (el?.dataset.message) this.box.classList.add(`wendle-bar__m${el.dataset.message}`);
+      }
+      this.announce([el?.dataset.messageText, el?.dataset.statusOver].filter(Boolean).join('. '));
+    }
+
+    announce(text) {
+      if (this.live.textContent !== (text || '')) this.live.textContent = text || '';
+    }
+
+    // Moves the bar by less than a device pixel so that its corner lies on
+    // one: every edge inside it then does too.
+    snap() {
+      this.nav.style.translate = '';
+      const ratio = global.devicePixelRatio || 1;
+      const r = this.nav.getBoundingClientRect();
+      const off = (v) => (Math.round(v * ratio) - v * ratio) / ratio;
+      const [dx, dy] = [off(r.left + global.scrollX), off(r.top + global.scrollY)];
+      if (dx || dy) this.nav.style.translate = `${dx}px ${dy}px`;
+    }
+  }
+
   // Browsers let a page play sound only after the user has done something.
   let interacted = false;
   function userHasInteracted() {
@@ -1135,6 +1214,7 @@
     for (const type of ['pointerdown', 'keydown']) {
       global.addEventListener(type, () => (interacted = true), { capture: true, once: true });
     }
+    for (const nav of document.querySelectorAll('nav.wendle-bar')) new NavBar(nav);
     const bars = [...document.getElementsByTagName('applet')]
       .filter(isBarApplet)
       .map((element) => new Bar(element));

@@ -87,10 +87,13 @@ std::string barStylesheet(const WebBar& bar, const std::string& name, unsigned b
                  px(bar.sprite.height()) + " no-repeat;image-rendering:pixelated;line-height:0");
     css.rule(css.of("wendle-bar__button"),
              "position:absolute;display:block;box-sizing:border-box;margin:0;padding:0;border:0;"
-             "background-image:" +
-                 picture + ";background-repeat:no-repeat;" + sheetSize +
-                 ";color:transparent;text-decoration:none;outline:none;"
-                 "-webkit-tap-highlight-color:transparent");
+             "color:transparent;text-decoration:none;outline:none;"
+             "-webkit-tap-highlight-color:transparent");
+    // At rest the bar's own picture shows through the buttons. A state is
+    // a patch laid over it, on the grid of whole device pixels.
+    css.rule(css.of("wendle-bar__button::before"),
+             "content:\"\";position:absolute;display:none;pointer-events:none;background-image:" +
+                 picture + ";background-repeat:no-repeat;" + sheetSize);
     css.rule(css.scope + " a.wendle-bar__button", "cursor:pointer");
     // Two rings, white in black, outside the face: seen on any colour.
     css.rule(css.of("wendle-bar__button:focus-visible"),
@@ -101,17 +104,17 @@ std::string barStylesheet(const WebBar& bar, const std::string& name, unsigned b
              "position:absolute;width:1px;height:1px;margin:-1px;padding:0;border:0;"
              "overflow:hidden;clip-path:inset(50%);white-space:nowrap");
     if (bar.textBox) {
-        const Rect& box = *bar.textBox;
+        // Empty at rest (the bar's picture holds the text box); a message
+        // is a patch like a button's state.
+        const Rect& box = bar.textBoxPatch;
         css.rule(css.of("wendle-bar__box"),
                  "position:absolute;display:block;left:" + px(box.left) + ";top:" + px(box.top) +
                      ";width:" + px(box.width()) + ";height:" + px(box.height()) +
                      ";z-index:" + std::to_string(focusLayer + 1) +
-                     ";pointer-events:none;background-image:" + picture +
-                     ";background-repeat:no-repeat;" + sheetSize + ";" +
-                     position(bar.rest, box.left, box.top));
+                     ";pointer-events:none;background-repeat:no-repeat;" + sheetSize);
         for (std::size_t n = 0; n < bar.messages.size(); ++n) {
             css.rule(css.of("wendle-bar__box.wendle-bar__m" + std::to_string(n)),
-                     position(bar.messages[n]));
+                     "background-image:" + picture + ";" + position(bar.messages[n]));
         }
     } else {
         css.rule(css.of("wendle-bar__box"), "display:none");
@@ -123,13 +126,22 @@ std::string barStylesheet(const WebBar& bar, const std::string& name, unsigned b
             css.rule(own, "display:none");
             continue;
         }
-        const int dx = button.shown.left - button.bounds.left;
-        const int dy = button.shown.top - button.bounds.top;
         css.rule(own, "left:" + px(button.shown.left) + ";top:" + px(button.shown.top) + ";width:" +
                           px(button.shown.width()) + ";height:" + px(button.shown.height()) +
-                          ";z-index:" + std::to_string(button.layer) + ";" +
-                          position(button.faces[0], dx, dy));
-        stateRules(css, button, [&](const SpriteSpot& spot) { return position(spot, dx, dy); });
+                          ";z-index:" + std::to_string(button.layer));
+        const Rect& patch = button.patch;
+        css.rule(own + "::before", "left:" + px(patch.left - button.shown.left) +
+                                       ";top:" + px(patch.top - button.shown.top) + ";width:" +
+                                       px(patch.width()) + ";height:" + px(patch.height()));
+        const auto& [over, pressed] = button.patches;
+        if (over) {
+            css.rule(own + ":hover::before," + own + ":focus-visible::before",
+                     "display:block;" + position(*over));
+        }
+        if (pressed)
+            css.rule(own + ":active::before", "display:block;" + position(*pressed));
+        else if (over)
+            css.rule(own + ":active::before", "display:none");
     }
 
     // Narrower than the bar: one face under the other in reading order, each
@@ -142,7 +154,9 @@ std::string barStylesheet(const WebBar& bar, const std::string& name, unsigned b
                  colour(backgroundRgb));
     css.rule(css.of("wendle-bar__button"),
              "position:relative;left:auto;top:auto;z-index:auto;flex:none;max-width:100%;"
-             "height:auto");
+             "height:auto;background-image:" +
+                 picture + ";background-repeat:no-repeat");
+    css.rule(css.of("wendle-bar__button::before"), "display:none!important");
     css.rule(css.of("wendle-bar__box"), "display:none");
     for (const WebButton& button : bar.buttons) {
         if (button.shown.empty())
@@ -173,7 +187,8 @@ std::string barStylesheet(const WebBar& bar, const std::string& name, unsigned b
     css.rule(css.of("wendle-bar__text"),
              "position:static;width:auto;height:auto;margin:0;overflow:visible;clip-path:none;"
              "white-space:normal");
-    css.rule(css.of("wendle-bar__box"), "display:none!important");
+    css.rule(css.of("wendle-bar__box") + "," + css.of("wendle-bar__button::before"),
+             "display:none!important");
     css.out += "}\n";
     return css.out;
 }

@@ -107,6 +107,54 @@ std::vector<int> readingOrder(const std::vector<WebButton>& buttons) {
     return order;
 }
 
+int downTo(int value, int grid) {
+    return value >= 0 ? value / grid * grid : -((-value + grid - 1) / grid * grid);
+}
+
+int upTo(int value, int grid) {
+    return -downTo(-value, grid);
+}
+
+// The part of a button that shows: its box less the boxes in front of it
+// and the text box, which lies over every face.
+bool showsAt(const std::vector<WebButton>& buttons, std::size_t n,
+             const std::optional<Rect>& textBox, int x, int y) {
+    const WebButton& own = buttons[n];
+    if (!own.shown.contains(x, y) || (textBox && textBox->contains(x, y)))
+        return false;
+    for (std::size_t m = 0; m < buttons.size(); ++m) {
+        if (m != n && buttons[m].layer > own.layer && buttons[m].shown.contains(x, y))
+            return false;
+    }
+    return true;
+}
+
+// The bar at rest in patch, with the button's visible part taken from the
+// bar drawn in another state. None when nothing differs from the rest.
+std::optional<QImage> patchOf(const QImage& rest, const QImage& state,
+                              const std::vector<WebButton>& buttons, std::size_t n,
+                              const std::optional<Rect>& textBox) {
+    const Rect& patch = buttons[n].patch;
+    QImage picture = rest.copy(patch.left, patch.top, patch.width(), patch.height());
+    bool differs = false;
+    for (int y = patch.top; y < patch.bottom; ++y) {
+        for (int x = patch.left; x < patch.right; ++x) {
+            if (!showsAt(buttons, n, textBox, x, y) || state.pixel(x, y) == rest.pixel(x, y))
+                continue;
+            picture.setPixel(x - patch.left, y - patch.top, state.pixel(x, y));
+            differs = true;
+        }
+    }
+    return differs ? std::optional(picture) : std::nullopt;
+}
+
+// A box widened to the grid, within the bar.
+Rect onGrid(const Rect& box, const Rect& bar) {
+    return Rect{downTo(box.left, kPatchGrid), downTo(box.top, kPatchGrid),
+                upTo(box.right, kPatchGrid), upTo(box.bottom, kPatchGrid)}
+        .intersected(bar);
+}
+
 int widestPicture(const TVelkForm& applet) {
     int widest = applet.appletWidth();
     for (const int slot : applet.usedSlots()) {
@@ -123,6 +171,8 @@ std::optional<WebBar> buildWebBar(TVelkForm& applet) {
     const QImage rest = renderApplet(applet, 1);
     if (rest.isNull())
         return std::nullopt;
+    const QImage over = renderApplet(applet, 2).convertToFormat(QImage::Format_RGB32);
+    const QImage pressed = renderApplet(applet, 3).convertToFormat(QImage::Format_RGB32);
     const CanvasDrawing& canvas = paintCanvas(applet);
 
     WebBar bar;
@@ -171,27 +221,51 @@ std::optional<WebBar> buildWebBar(TVelkForm& applet) {
     const TvelkTextBox& box = applet.textBox();
     const Rect boxBounds =
         Rect::fromSize(box.left, std::int64_t(box.top) - kToolBarStrip, box.width, box.height);
-    if (applet.textBoxVisible() && !boxBounds.intersected(appletArea).empty()) {
-        const Rect shown = boxBounds.intersected(appletArea);
-        bar.textBox = shown;
-        const QRect crop(shown.left - boxBounds.left, shown.top - boxBounds.top, shown.width(),
-                         shown.height());
-        std::vector<std::string> texts;
-        for (WebButton& button : buttons) {
+    if (applet.textBoxVisible() && !boxBounds.intersected(appletArea).empty())
+        bar.textBox = boxBounds.intersected(appletArea);
+
+    const QImage restPixels = rest.convertToFormat(QImage::Format_RGB32);
+    for (std::size_t n = 0; n < buttons.size(); ++n) {
+        WebButton& button = buttons[n];
+        if (button.shown.empty())
+            continue;
+        button.patch = onGrid(button.shown, appletArea);
+        const std::array<const QImage*, 2> states{&over, &pressed};
+        for (std::size_t s = 0; s < 2; ++s) {
+            if (auto picture = patchOf(restPixels, *states[s], buttons, n, bar.textBox))
+                button.patches[s] = sheet.add(*picture);
+        }
+    }
+
+    if (bar.textBox) {
+        // A message shows while its button is under the pointer or focused:
+        // the text box with the message, and around it, up to the grid, the
+        // bar with that button in "On MouseOver".
+        const Rect& shown = *bar.textBox;
+        bar.textBoxPatch = onGrid(shown, appletArea);
+        const Rect& patch = bar.textBoxPatch;
+        for (std::size_t n = 0; n < buttons.size(); ++n) {
+            WebButton& button = buttons[n];
             if (button.messageText.empty())
                 continue;
             const TVelkPanel* first = applet.statePanel(1, applet.usedSlots()[button.ordinal]);
-            const auto known = std::find(texts.begin(), texts.end(), first->textBoxText());
-            if (known != texts.end()) {
-                button.message = int(known - texts.begin());
-                continue;
-            }
-            const QImage picture = drawTextBoxWith(applet, first->textBoxText());
-            if (picture.isNull())
+            const QImage message =
+                drawTextBoxWith(applet, first->textBoxText()).convertToFormat(QImage::Format_RGB32);
+            if (message.isNull())
                 return std::nullopt;
-            button.message = int(texts.size());
-            texts.push_back(first->textBoxText());
-            bar.messages.push_back(sheet.add(picture.copy(crop)));
+            QImage picture = restPixels.copy(patch.left, patch.top, patch.width(), patch.height());
+            for (int y = patch.top; y < patch.bottom; ++y) {
+                for (int x = patch.left; x < patch.right; ++x) {
+                    if (shown.contains(x, y)) {
+                        picture.setPixel(x - patch.left, y - patch.top,
+                                         message.pixel(x - boxBounds.left, y - boxBounds.top));
+                    } else if (showsAt(buttons, n, bar.textBox, x, y)) {
+                        picture.setPixel(x - patch.left, y - patch.top, over.pixel(x, y));
+                    }
+                }
+            }
+            button.message = int(bar.messages.size());
+            bar.messages.push_back(sheet.add(picture));
         }
     }
 

@@ -12,6 +12,8 @@
 
 namespace wendle::web {
 
+inline constexpr int kPatchGrid = 4;
+
 // One button as the page shows it. Texts are UTF-8.
 struct WebButton {
     int ordinal = 0;
@@ -20,6 +22,14 @@ struct WebButton {
     int layer = 0;  // 1 for the back-most face, higher in front
     // The face of each state (1, 2, 3), drawn whole, in the sprite.
     std::array<SpriteSpot, 3> faces;
+    // Under the pointer and pressed, the bar changes within patch: the
+    // button's box widened to the grid of kPatchGrid CSS pixels, so that
+    // its edges fall on whole device pixels at ratios such as 1.25, 1.5 and
+    // 2.5. The patch is the bar at rest with the part of the button that
+    // shows in "On MouseOver" (patches[0]) or "On Click" (patches[1]); none
+    // when that state looks as the bar at rest does.
+    Rect patch;
+    std::array<std::optional<SpriteSpot>, 2> patches;
     std::string link;
     std::string frame;
     std::string name;  // caption, else hint, else link
@@ -41,7 +51,8 @@ struct WebBar {
     // The text box where the applet shows one, and its look with each
     // button's message in it.
     std::optional<Rect> textBox;
-    std::vector<SpriteSpot> messages;
+    Rect textBoxPatch;                 // where a message shows, widened to the grid
+    std::vector<SpriteSpot> messages;  // one per button with a message
     QImage sprite;
 };
 
