@@ -93,13 +93,16 @@
   const WHOLE = /^\s*-?\d+\s*$/;
   const HEX = /^[0-9A-Fa-f]{6}$/;
   function wellFormed(f, wholes, colours) {
-    return wholes.every((i) => WHOLE.test(f[i] ?? '')) && colours.every((i) => HEX.test(f[i] ?? ''));
+    return (
+      wholes.every((i) => WHOLE.test(f[i] ?? '')) && colours.every((i) => HEX.test(f[i] ?? ''))
+    );
   }
 
   // A button's parameter text, or the reason it cannot be read.
   function readButton(value, ordinal) {
     const f = value.split('|');
-    if (f.length < BUTTON_FIELDS) return `is cut short (${f.length - 1} of ${BUTTON_FIELDS} fields)`;
+    if (f.length < BUTTON_FIELDS)
+      return `is cut short (${f.length - 1} of ${BUTTON_FIELDS} fields)`;
     const stateOk = (s) => {
       const at = (i) => HEAD_FIELDS + s * STATE_FIELDS + i;
       return wellFormed(f, [0, 1, 3, 7, 8, 9, 11, 12, 13, 14].map(at), [4, 5, 18, 19].map(at));
@@ -940,7 +943,10 @@
         const deadline = new Promise((resolve) => {
           timer = setTimeout(() => {
             if (!late.some((l) => l.name === name)) {
-              log('warn', `the picture "${name}" has not arrived after ${PICTURE_WAIT_MS / 1000} s; the bar is drawn without it until it does`);
+              log(
+                'warn',
+                `the picture "${name}" has not arrived after ${PICTURE_WAIT_MS / 1000} s; the bar is drawn without it until it does`,
+              );
               late.push({ name, loading });
             }
             resolve(null);
@@ -951,7 +957,9 @@
       const pictures = async (load) => {
         const [background, faces] = await Promise.all([
           load(applet.imageName),
-          Promise.all(applet.buttons.map((b) => Promise.all(b.states.map((f) => load(f.imageName))))),
+          Promise.all(
+            applet.buttons.map((b) => Promise.all(b.states.map((f) => load(f.imageName)))),
+          ),
         ]);
         return { background, faces };
       };
@@ -1240,7 +1248,9 @@
       const active = this.buttons.find((i) => i.hovered) || this.buttons.find((i) => i.focused);
       this.showTip(active);
       this.message = active?.button.message || null;
-      const status = active ? active.button.states[this.stateOf(active.button.ordinal) - 1].status : '';
+      const status = active
+        ? active.button.states[this.stateOf(active.button.ordinal) - 1].status
+        : '';
       this.announce([this.message, status].filter(Boolean).join('. '));
       this.paint();
     }
@@ -1419,9 +1429,7 @@
     global.addEventListener('pageshow', (e) => {
       if (e.persisted) for (const bar of bars) bar.reset();
     });
-    Promise.all(bars.map((bar) => bar.ready)).then((drawn) =>
-      resolveReady(drawn.filter(Boolean)),
-    );
+    Promise.all(bars.map((bar) => bar.ready)).then((drawn) => resolveReady(drawn.filter(Boolean)));
   }
 
   // velkbutton.bars: the bars of the page; velkbutton.ready: a promise of

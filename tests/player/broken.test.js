@@ -32,9 +32,7 @@ const general = (edit) => (lines) =>
     return `<PARAM NAME="GENERAL" VALUE="${fields.join('|')}">`;
   });
 const cutShort = (n) => (lines) =>
-  lines.map((line) =>
-    line.startsWith(`<PARAM NAME="${n}" `) ? line.slice(0, 60) + '">' : line,
-  );
+  lines.map((line) => (line.startsWith(`<PARAM NAME="${n}" `) ? line.slice(0, 60) + '">' : line));
 const picture = (name) => general((f) => (f[3] = name));
 
 // [what, edit of the block, drawn buttons (null: not drawn), kind, message]
@@ -46,12 +44,42 @@ const CASES = [
   ['WIDTH a percentage', tagSize(' WIDTH="100%" HEIGHT=131'), null, 'error', /WIDTH is "100%"/],
   ['WIDTH too large', tagSize(' WIDTH=100000 HEIGHT=131'), null, 'error', /WIDTH is "100000"/],
   ['no GENERAL', without('GENERAL'), null, 'error', /GENERAL is missing/],
-  ['BORDER garbage', (l) => setParam(l, 'BORDER', 'thick|red'), null, 'error', /BORDER is "thick\|red"/],
+  [
+    'BORDER garbage',
+    (l) => setParam(l, 'BORDER', 'thick|red'),
+    null,
+    'error',
+    /BORDER is "thick\|red"/,
+  ],
   ['a button cut short', cutShort(1), 3, 'warn', /"1" is cut short/],
-  ['a button with garbage', (l) => setButtonFields(l, 2, [[0, 'wide']]), 3, 'warn', /"2" has a field/],
-  ['a gap in the numbering', without('1'), 3, 'warn', /"1" is missing; the buttons after it are read/],
-  ['a picture that is not there', picture('missing.gif'), 4, 'warn', /"missing\.gif" could not be loaded/],
-  ['a picture that never arrives', picture('slow.gif'), 4, 'warn', /"slow\.gif" has not arrived after 3 s/],
+  [
+    'a button with garbage',
+    (l) => setButtonFields(l, 2, [[0, 'wide']]),
+    3,
+    'warn',
+    /"2" has a field/,
+  ],
+  [
+    'a gap in the numbering',
+    without('1'),
+    3,
+    'warn',
+    /"1" is missing; the buttons after it are read/,
+  ],
+  [
+    'a picture that is not there',
+    picture('missing.gif'),
+    4,
+    'warn',
+    /"missing\.gif" could not be loaded/,
+  ],
+  [
+    'a picture that never arrives',
+    picture('slow.gif'),
+    4,
+    'warn',
+    /"slow\.gif" has not arrived after 3 s/,
+  ],
 ];
 
 // A 1 x 1 GIF whose one pixel is transparent.

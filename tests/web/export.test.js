@@ -42,7 +42,12 @@ for (const document of documents) {
   assert.notStrictEqual(withoutScript, page, 'the page loads the script');
   fs.writeFileSync(path.join(dir, 'without-script.html'), withoutScript);
   const references = [1, 2, 3].map((state) => exported.reference(document, state, dir));
-  sites.set(name, { dir, url, withoutScript: url.replace(/index\.html$/, 'without-script.html'), references });
+  sites.set(name, {
+    dir,
+    url,
+    withoutScript: url.replace(/index\.html$/, 'without-script.html'),
+    references,
+  });
 }
 
 after(() => {
@@ -125,7 +130,12 @@ for (const browserName of browsers.chosen()) {
           const view = await page.evaluate(exported.describeBar);
           assert.deepStrictEqual([view.clip.width, view.clip.height], [rest.width, rest.height]);
           const label = `${browserName} ${name} at ${ratio}x`;
-          check(`${label} at rest`, await exported.shoot(page, view.clip), enlarged(rest, ratio), site.dir);
+          check(
+            `${label} at rest`,
+            await exported.shoot(page, view.clip),
+            enlarged(rest, ratio),
+            site.dir,
+          );
           for (const [n, own] of view.buttons.entries()) {
             if (!own.shown) continue;
             const region = visiblePart(view, n);
@@ -151,7 +161,11 @@ for (const browserName of browsers.chosen()) {
             // page starts afresh.
             await page.mouse.move(...AWAY);
             await page.mouse.up();
-            assert.strictEqual(page.url(), site.withoutScript, `${label}: pressing button ${n} went away`);
+            assert.strictEqual(
+              page.url(),
+              site.withoutScript,
+              `${label}: pressing button ${n} went away`,
+            );
             await page.goto(site.withoutScript);
           }
         } finally {
@@ -215,11 +229,21 @@ for (const browserName of browsers.chosen()) {
             viewport: document.documentElement.clientWidth,
             outside: [...document.querySelectorAll('nav.wendle-bar .wendle-bar__button')]
               .map((el) => el.getBoundingClientRect())
-              .filter((r) => r.width > 0 && (r.left < 0 || r.right > document.documentElement.clientWidth))
+              .filter(
+                (r) =>
+                  r.width > 0 && (r.left < 0 || r.right > document.documentElement.clientWidth),
+              )
               .map((r) => `${r.left}..${r.right}`),
           }));
-          assert.ok(layout.scrollWidth <= layout.viewport, `${name} at ${width}px: scrolls sideways (${layout.scrollWidth}px)`);
-          assert.deepStrictEqual(layout.outside, [], `${name} at ${width}px: buttons outside the viewport`);
+          assert.ok(
+            layout.scrollWidth <= layout.viewport,
+            `${name} at ${width}px: scrolls sideways (${layout.scrollWidth}px)`,
+          );
+          assert.deepStrictEqual(
+            layout.outside,
+            [],
+            `${name} at ${width}px: buttons outside the viewport`,
+          );
         } finally {
           await page.close();
         }
@@ -254,7 +278,8 @@ for (const browserName of browsers.chosen()) {
         await page.addScriptTag({ content: fs.readFileSync(AXE, 'utf8') });
         const violations = await page.evaluate(async () => {
           const result = await window.axe.run(document);
-          const inBar = (n) => n.target.some((t) => document.querySelector(t)?.closest('.velkbutton'));
+          const inBar = (n) =>
+            n.target.some((t) => document.querySelector(t)?.closest('.velkbutton'));
           return result.violations.flatMap((v) =>
             v.nodes.filter(inBar).map((n) => `${v.id}: ${v.help} (${n.target.join(' ')})`),
           );

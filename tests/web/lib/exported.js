@@ -24,7 +24,12 @@ function describeBar() {
   const n = nav.getBoundingClientRect();
   const box = (el) => {
     const r = el.getBoundingClientRect();
-    return { left: r.left - n.left, top: r.top - n.top, right: r.right - n.left, bottom: r.bottom - n.top };
+    return {
+      left: r.left - n.left,
+      top: r.top - n.top,
+      right: r.right - n.left,
+      bottom: r.bottom - n.top,
+    };
   };
   const textBox = nav.querySelector('.wendle-bar__box');
   return {
