@@ -831,16 +831,23 @@
   const NAVIGATION_LABEL = 'Site';
 
   // Moves an element by less than a device pixel so that its corner lies on
-  // one: every edge inside it then does too, and nothing is blended.
-  // (A relative offset, not a transform: browsers smooth what a transform
-  // with a fraction in it moves, wherever it lands.)
-  function snapToDevicePixels(element) {
+  // one: every edge inside it then does too, and nothing is blended. A
+  // canvas moves by a relative offset (browsers smooth what a transform
+  // with a fraction in it moves); the exported bar by a translation, which
+  // is not rounded to the layout's units.
+  function snapToDevicePixels(element, { translate = false } = {}) {
     if (!element?.isConnected) return;
     const ratio = global.devicePixelRatio || 1;
+    if (translate) element.style.translate = '';
     const r = element.getBoundingClientRect();
-    const off = (v, now) => now + (Math.round(v * ratio) - v * ratio) / ratio;
-    const left = off(r.left + global.scrollX, parseFloat(element.style.left) || 0);
-    const top = off(r.top + global.scrollY, parseFloat(element.style.top) || 0);
+    const off = (v) => (Math.round(v * ratio) - v * ratio) / ratio;
+    const [dx, dy] = [off(r.left + global.scrollX), off(r.top + global.scrollY)];
+    if (translate) {
+      if (dx || dy) element.style.translate = `${dx}px ${dy}px`;
+      return;
+    }
+    const left = (parseFloat(element.style.left) || 0) + dx;
+    const top = (parseFloat(element.style.top) || 0) + dy;
     element.style.left = left ? `${left}px` : '';
     element.style.top = top ? `${top}px` : '';
   }
@@ -1388,7 +1395,7 @@
     }
 
     snap() {
-      snapToDevicePixels(this.nav);
+      snapToDevicePixels(this.nav, { translate: true });
     }
   }
 
