@@ -26,15 +26,20 @@ std::string testPagePath(const WorkingFolders& folders) {
 }
 
 PageColours testPageColours() {
-    // Text and links as every browser draws them on a page that names none.
-    return PageColours{rgb(0, 0, 0), rgb(0, 0, 0), rgb(0, 0, 0xEE), rgb(0x55, 0x1A, 0x8B)};
+    return PageColours{rgb(0, 0, 0), rgb(0xFF, 0xFF, 0xFF), rgb(0x8A, 0xB4, 0xF8),
+                       rgb(0xC5, 0x8A, 0xF9)};
 }
 
 std::string testPageText(const std::vector<std::string>& htmlLines) {
     std::string page;
     auto line = [&page](const std::string& text) { page += text + kLineEnd; };
     line("<html>");
-    line("  <body bgcolor=\"" + htmlColour(testPageColours().background) + "\">");
+    // On black, the browsers' own link blue (#0000EE) is unreadable: the
+    // alternative HTML's links and text get colours of at least 4.5:1.
+    const PageColours colours = testPageColours();
+    line("  <body bgcolor=\"" + htmlColour(colours.background) + "\" text=\"" +
+         htmlColour(colours.text) + "\" link=\"" + htmlColour(colours.link) + "\" vlink=\"" +
+         htmlColour(colours.visitedLink) + "\" alink=\"#FFD54F\">");
     line("    <p align=\"center\">");
     for (const std::string& html : htmlLines) line("      " + html);
     line("    </p>");

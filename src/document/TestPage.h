@@ -22,9 +22,8 @@ inline constexpr const char* kDefaultBrowserChoice = "default";
 // "Applet Temp/Applet Temp.html" in the working folders.
 std::string testPagePath(const WorkingFolders& folders);
 
-// The colours a browser shows the alternative HTML in on the test page: the
-// page sets its background; text and links keep the browser's own colours
-// where the page sets none.
+// The colours the test page shows the alternative HTML in: its background,
+// text, link and visited-link colours.
 struct PageColours {
     Colour background;
     Colour text;

@@ -234,9 +234,9 @@ TEST(AltHtmlContrast, TheProgramsPageColoursAgainstTheAlternativeHtml) {
         const char* html;
         std::vector<PageText> reported;
     };
-    // The page as the program writes it today: black, with the browser's
-    // own text and link colours.
-    const document::PageColours page = document::testPageColours();
+    // A black page with the browsers' own text and link colours.
+    const document::PageColours page{rgb(0, 0, 0), rgb(0, 0, 0), rgb(0, 0, 0xEE),
+                                     rgb(0x55, 0x1A, 0x8B)};
     const Case cases[] = {
         {"", {}},
         {"<a href=\"a.html\">A</a>", {PageText::Link, PageText::VisitedLink}},
@@ -259,13 +259,11 @@ TEST(AltHtmlContrast, TheProgramsPageColoursAgainstTheAlternativeHtml) {
         }
         EXPECT_EQ(reported, c.reported) << c.html;
     }
-    // Readable colours report nothing.
+    // The colours of the program's own page report nothing.
     TVelkForm applet;
     buildApplet(applet, 0);
     applet.setAltHTML("<a href=\"a.html\">A</a> - <a href=\"b.html\">B</a>");
-    const document::PageColours readable{rgb(0, 0, 0), rgb(255, 255, 255), rgb(140, 180, 255),
-                                         rgb(200, 160, 255)};
-    EXPECT_TRUE(testing::findingsOf(checkApplet(applet, readable), Rule::AltHtmlContrast).empty());
+    EXPECT_TRUE(testing::findingsOf(checkApplet(applet), Rule::AltHtmlContrast).empty());
 }
 
 TEST(Check, FindingsComeGroupedByButton) {
