@@ -39,8 +39,7 @@ inline void checkDecoding(const std::uint8_t* data, std::size_t size, Decoder de
     };
     if (size == 0)
         return;  // fmemopen takes no empty buffer; Picture::load refuses an empty file itself
-    std::unique_ptr<std::FILE, Closer> file(
-        fmemopen(const_cast<std::uint8_t*>(data), size, "rb"));
+    std::unique_ptr<std::FILE, Closer> file(fmemopen(const_cast<std::uint8_t*>(data), size, "rb"));
     if (!file)
         fail("fmemopen");
     const PictureLimits limits = fuzzingLimits();

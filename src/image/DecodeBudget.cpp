@@ -41,9 +41,9 @@ std::optional<PictureLoad> DecodeBudget::refuseSize(std::int64_t width, std::int
 PictureLoad DecodeBudget::tooSlow() const {
     const auto tenths =
         std::chrono::duration_cast<std::chrono::milliseconds>(limits_.decodeTime).count() / 100;
-    const std::string seconds = tenths % 10 == 0
-                                    ? std::to_string(tenths / 10)
-                                    : std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+    const std::string seconds =
+        tenths % 10 == 0 ? std::to_string(tenths / 10)
+                         : std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
     return PictureLoad::refused(PictureProblem::TooSlow,
                                 formatText(image_messages::kTooSlow, seconds.c_str()));
 }

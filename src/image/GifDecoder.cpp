@@ -99,8 +99,8 @@ PictureLoad readFirstFrame(GifFileType* gif, int transparentIndex, const DecodeB
     // The frame clipped to the screen, before anything is decoded.
     const int visibleRows = int(std::clamp<std::int64_t>(height - frame.Top, 0, frame.Height));
     const int visibleColumns = int(std::clamp<std::int64_t>(width - frame.Left, 0, frame.Width));
-    const RowPlan plan = planRows(frame.Height, visibleColumns > 0 ? visibleRows : 0,
-                                  frame.Interlace);
+    const RowPlan plan =
+        planRows(frame.Height, visibleColumns > 0 ? visibleRows : 0, frame.Interlace);
 
     // What the first frame does not cover stays transparent.
     std::vector<std::uint32_t> pixels(std::size_t(width * height), Picture::kTransparent);
@@ -134,7 +134,8 @@ PictureLoad decodeGif(std::FILE* file, const PictureLimits& limits) {
     // The screen's size is known now: a bomb is refused before any record
     // is read, let alone any pixel memory taken.
     if (gif->SWidth > 0 && gif->SHeight > 0) {
-        if (auto refusal = budget.refuseSize(gif->SWidth, gif->SHeight, image_messages::kDamagedGif))
+        if (auto refusal =
+                budget.refuseSize(gif->SWidth, gif->SHeight, image_messages::kDamagedGif))
             return std::move(*refusal);
     }
 

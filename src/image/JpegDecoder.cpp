@@ -105,7 +105,8 @@ bool decodeInto(std::FILE* file, const DecodeBudget& budget, Decoded& out) {
         // A damaged trailer after the last row still leaves a whole picture.
         const bool whole = !errors.refusal && out.height > 0 && out.rowsRead == out.height;
         if (!whole)
-            out.refusal = errors.refusal ? std::move(errors.refusal) : damagedBy(j_common_ptr(&info));
+            out.refusal =
+                errors.refusal ? std::move(errors.refusal) : damagedBy(j_common_ptr(&info));
         jpeg_destroy_decompress(&info);
         return whole;
     }
@@ -114,8 +115,8 @@ bool decodeInto(std::FILE* file, const DecodeBudget& budget, Decoded& out) {
     jpeg_stdio_src(&info, file);
     jpeg_read_header(&info, TRUE);
     // Known from the header alone, before libjpeg takes its buffers.
-    out.refusal = budget.refuseSize(info.image_width, info.image_height,
-                                    image_messages::kDamagedJpeg);
+    out.refusal =
+        budget.refuseSize(info.image_width, info.image_height, image_messages::kDamagedJpeg);
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     const int components = cmyk ? 4 : 3;
     if (!out.refusal && info.num_components != 1 && info.num_components != components) {

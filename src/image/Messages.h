@@ -10,7 +10,7 @@ inline constexpr const char* kNotLoaded = "'%s' is not shown: %s";
 // Reasons.
 inline constexpr const char* kUnreadable = "it cannot be read: %s";
 inline constexpr const char* kEmpty = "the file is empty";
-inline constexpr const char* kNoSignature = "its content starts like neither";
+inline constexpr const char* kNoSignature = "it does not begin like one";
 inline constexpr const char* kDamagedGif = "damaged GIF data: %s";
 inline constexpr const char* kDamagedJpeg = "damaged JPEG data: %s";
 inline constexpr const char* kNoFrame = "damaged GIF data: it holds no image";

@@ -59,7 +59,8 @@ PictureLoad Picture::load(const std::filesystem::path& path, const PictureLimits
     } catch (const std::bad_alloc&) {
         return PictureLoad::refused(PictureProblem::TooManyPixels, m::kOutOfMemory);
     }
-    return PictureLoad::refused(PictureProblem::NotAPicture, got == 0 ? m::kEmpty : m::kNoSignature);
+    return PictureLoad::refused(PictureProblem::NotAPicture,
+                                got == 0 ? m::kEmpty : m::kNoSignature);
 }
 
 std::unique_ptr<Picture> Picture::fromFile(const std::filesystem::path& path) {
