@@ -44,7 +44,8 @@ TmainWindow::TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWi
     : QMainWindow(parent),
       dialogs_(dialogs),
       programFolder_(programFolder),
-      lifecycle_(documentHost_, QFile::encodeName(programFolder).toStdString()) {
+      lifecycle_(documentHost_, QFile::encodeName(programFolder).toStdString()),
+      pictureMessages_(new PictureMessages(dialogs, this)) {
     // The desktop services and the working folders look beside the same
     // program as the editor does.
     platform::overrideProgramFolder(QFile::encodeName(programFolder).toStdString());
@@ -433,12 +434,12 @@ void TmainWindow::addRecentDocument(const QString& path) {
 }
 
 void TmainWindow::loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) {
-    LoadImage(applet, fallbackFolder);
+    pictureMessages_->note(LoadImage(applet, fallbackFolder));
     applet.setModif(true);
 }
 
 void TmainWindow::loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) {
-    LoadImage(panel, fallbackFolder);
+    pictureMessages_->note(LoadImage(applet(), panel, fallbackFolder));
 }
 
 void TmainWindow::showAdvancedOptions() {

@@ -5,6 +5,7 @@
 
 #include "document/WorkingFolders.h"
 #include "editor/EditorDocumentHost.h"
+#include "editor/PictureMessages.h"
 #include "editor/UserDialogs.h"
 #include "model/VelkForm.h"
 
@@ -182,6 +183,7 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     std::unique_ptr<QtSettingsOwner> settingsOwner_;
     std::unique_ptr<TPFormSettings> AppSettings_;
     std::unique_ptr<TPAppSettings> PAppSettings_;
+    PictureMessages* pictureMessages_ = nullptr;
 };
 
 }  // namespace wendle

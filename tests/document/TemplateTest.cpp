@@ -41,7 +41,7 @@ class PictureLoadingHost : public AppletDocumentHost {
         LoadImage(applet, fallbackFolder);
     }
     void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) override {
-        LoadImage(panel, fallbackFolder);
+        LoadImage(applet(), panel, fallbackFolder);
     }
 };
 
