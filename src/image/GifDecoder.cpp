@@ -13,8 +13,23 @@ namespace wendle::decoders {
 
 namespace {
 
+// Where giflib reads from. Its reads come at most 255 bytes at a time, so
+// they are where the time budget is checked even inside one row: a row can
+// hold millions of codes (a clear code costs giflib thousands of steps).
+// Out of time, the read fails and giflib gives up.
+struct GifSource {
+    std::FILE* file;
+    const DecodeBudget& budget;
+    bool outOfTime = false;
+};
+
 int readFromFile(GifFileType* gif, GifByteType* buffer, int length) {
-    return int(std::fread(buffer, 1, std::size_t(length), static_cast<std::FILE*>(gif->UserData)));
+    auto* source = static_cast<GifSource*>(gif->UserData);
+    if (source->budget.outOfTime()) {
+        source->outOfTime = true;
+        return 0;
+    }
+    return int(std::fread(buffer, 1, std::size_t(length), source->file));
 }
 
 struct GifCloser {
@@ -31,8 +46,10 @@ PictureLoad damaged(int errorCode) {
                                 formatText(image_messages::kDamagedGif, text ? text : "unknown"));
 }
 
+// giflib failed: the data is damaged, or the reads were cut off in time.
 PictureLoad damaged(const GifFileType* gif) {
-    return damaged(gif->Error);
+    const auto* source = static_cast<const GifSource*>(gif->UserData);
+    return source->outOfTime ? source->budget.tooSlow() : damaged(gif->Error);
 }
 
 // The rows of the frame that land on the screen, in the order the file
@@ -126,10 +143,11 @@ PictureLoad readFirstFrame(GifFileType* gif, int transparentIndex, const DecodeB
 
 PictureLoad decodeGif(std::FILE* file, const PictureLimits& limits) {
     const DecodeBudget budget(limits);
+    GifSource source{file, budget};
     int error = 0;
-    GifFileType* gif = DGifOpen(file, readFromFile, &error);
+    GifFileType* gif = DGifOpen(&source, readFromFile, &error);
     if (!gif)
-        return damaged(error);
+        return source.outOfTime ? budget.tooSlow() : damaged(error);
     GifCloser closer{gif};
     // The screen's size is known now: a bomb is refused before any record
     // is read, let alone any pixel memory taken.

@@ -20,9 +20,11 @@ inline void putWord(Bytes& out, unsigned value) {
 // Image data for a two-colour palette (codes of 3 bits, clear code 4, end
 // code 5) that holds every index as a code of its own: a clear code before
 // each pair keeps the code size from growing. Ends with the end code and the
-// empty block unless `cutShort`, when the data just stops there.
-inline Bytes literalImageData(const std::vector<std::uint8_t>& indices, bool cutShort = false) {
-    std::vector<unsigned> codes;
+// empty block unless `cutShort`, when the data just stops there. Leading
+// clear codes draw nothing, but each costs the decoder work.
+inline Bytes literalImageData(const std::vector<std::uint8_t>& indices, bool cutShort = false,
+                              int leadingClearCodes = 0) {
+    std::vector<unsigned> codes(std::size_t(leadingClearCodes), 4u);
     for (std::size_t i = 0; i < indices.size(); ++i) {
         if (i % 2 == 0)
             codes.push_back(4);

@@ -79,6 +79,16 @@ Bytes withLastScanRepeated(const Bytes& jpeg, int times) {
     return out;
 }
 
+// A clock that stands still for its first `reads` readings, then jumps an
+// hour on.
+PictureLimits::Clock runningOutAfter(int reads) {
+    auto count = std::make_shared<int>(0);
+    return [count, reads] {
+        return std::chrono::steady_clock::time_point{} +
+               (++*count > reads ? std::chrono::hours(1) : std::chrono::hours(0));
+    };
+}
+
 // A clock that moves on a second each time it is read.
 PictureLimits::Clock secondsTicking() {
     auto now = std::make_shared<std::chrono::steady_clock::time_point>();
@@ -111,6 +121,8 @@ TEST_F(PictureBombs, AreRefusedWithTheLimitTheyBroke) {
     documentNearlyFull.documentPixelsLeft = 15;
     PictureLimits runningOutOfTime;
     runningOutOfTime.clock = secondsTicking();
+    PictureLimits outOfTimeInARow;
+    outOfTimeInARow.clock = runningOutAfter(20);
 
     struct Case {
         const char* name;
@@ -155,6 +167,14 @@ TEST_F(PictureBombs, AreRefusedWithTheLimitTheyBroke) {
                            testing::literalImageData(std::vector<std::uint8_t>(8, 0))}),
          runningOutOfTime, PictureProblem::TooSlow,
          "'slow.gif' is not shown: decoding it took longer than 3 seconds, the most one picture "
+         "may take"},
+        // Thousands of clear codes before its one pixel: the clock runs out
+        // in the middle of decoding a single row.
+        {"clears.gif",
+         testing::gifBytes(
+             1, 1, GifFrameBytes{0, 0, 1, 1, false, testing::literalImageData({0}, false, 20000)}),
+         outOfTimeInARow, PictureProblem::TooSlow,
+         "'clears.gif' is not shown: decoding it took longer than 3 seconds, the most one picture "
          "may take"},
         {"slow.jpg", baseline, runningOutOfTime, PictureProblem::TooSlow,
          "'slow.jpg' is not shown: decoding it took longer than 3 seconds, the most one picture "
