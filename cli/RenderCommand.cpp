@@ -38,8 +38,9 @@ class PictureLoadingHost : public document::AppletDocumentHost {
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override {
         note(LoadImage(applet, fallbackFolder));
     }
-    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) override {
-        note(LoadImage(applet(), panel, fallbackFolder));
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                        const std::string& fallbackFolder) override {
+        note(LoadImage(applet, panel, fallbackFolder));
     }
     const std::vector<std::string>& refusedPictures() const { return refused_; }
 

@@ -465,8 +465,9 @@ void TmainWindow::loadAppletImage(TVelkForm& applet, const std::string& fallback
     applet.setModif(true);
 }
 
-void TmainWindow::loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) {
-    pictureMessages_->note(LoadImage(applet(), panel, fallbackFolder));
+void TmainWindow::loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                                 const std::string& fallbackFolder) {
+    pictureMessages_->note(LoadImage(applet, panel, fallbackFolder));
 }
 
 void TmainWindow::showAdvancedOptions() {
@@ -496,7 +497,7 @@ void TmainWindow::showAbout() {
 }
 
 void TmainWindow::reloadStateImage(TVelkPanel& panel) {
-    loadStateImage(panel, documentFolder());
+    loadStateImage(applet(), panel, documentFolder());
 }
 
 void TmainWindow::reloadAppletImage() {

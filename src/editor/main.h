@@ -112,7 +112,7 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void addRecentDocument(const QString& path);
     // Loads pictures with a fallback folder (ends in a separator).
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder);
-    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder);
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel, const std::string& fallbackFolder);
     // Opens a document with the reader (a missing file does nothing).
     void openPath(const QString& path);
 

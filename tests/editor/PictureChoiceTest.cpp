@@ -74,12 +74,15 @@ TEST_F(PictureChoice, AChosenFileThatCannotBeAPictureChangesNothing) {
 TEST_F(PictureChoice, PicturesRefusedWhileADocumentOpensAreToldOnceTogether) {
     writeBytes(folder / "bomb.gif", gifScreenBomb(8192, 8192));
     writeBytes(folder / "wide.gif", gifScreenBomb(65535, 300));
+    // As large as one picture may be: four of them fill a document's budget.
+    writeBytes(folder / "big.gif", gifScreenBomb(4096, 4096));
     applet().setImageName("wide.gif");
     applet().setImagePath(file("wide.gif"));
     for (int slot : applet().usedSlots()) {
+        const char* name = slot == applet().usedSlots().front() ? "bomb.gif" : "big.gif";
         for (int state = 1; state <= kStateCount; ++state) {
-            applet().statePanel(state, slot)->setImageName("bomb.gif");
-            applet().statePanel(state, slot)->setImagePath(file("bomb.gif"));
+            applet().statePanel(state, slot)->setImageName(name);
+            applet().statePanel(state, slot)->setImagePath(file(name));
         }
     }
     const std::string bytes = document::composeDocument(applet()).bytes;
@@ -94,7 +97,9 @@ TEST_F(PictureChoice, PicturesRefusedWhileADocumentOpensAreToldOnceTogether) {
               QStringList{"'wide.gif' is not shown: it is 65535 x 300 pixels, and one picture may "
                           "have at most 16,777,216 pixels\n"
                           "'bomb.gif' is not shown: it is 8192 x 8192 pixels, and one picture may "
-                          "have at most 16,777,216 pixels"});
+                          "have at most 16,777,216 pixels\n"
+                          "'big.gif' is not shown: it is 4096 x 4096 pixels, and all the pictures "
+                          "of a document together may have at most 67,108,864 pixels"});
     EXPECT_EQ(applet().statePanel(1, applet().usedSlots().front())->imageName(), "bomb.gif")
         << "the document itself is read whole";
 }
