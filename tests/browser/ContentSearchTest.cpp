@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -24,9 +25,12 @@ bool folderFileContains(const TempTree& tree, const char* name, FileContentSearc
     const int folder = open(tree.path("").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     EXPECT_GE(folder, 0);
     std::atomic<bool> stop{false};
-    const bool found = search.fileContains(folder, name, false, stop);
+    struct stat info;
+    EXPECT_EQ(fstatat(folder, name, &info, 0), 0);
+    const auto result = search.fileContains(folder, name, std::uint64_t(info.st_size), false, stop);
     close(folder);
-    return found;
+    EXPECT_EQ(result.error, 0);
+    return result.found;
 }
 
 struct PlacedText {
