@@ -168,10 +168,12 @@ void TFindThread::walkFrom(const std::string& folder, int fd) {
 
     // Ends, and waits for its helpers, when this walk ends.
     ScanAhead ahead(rules_, terminated_, definition_.threadPriority, helpers_);
+    ahead_ = &ahead;
     scanner_.scan(fd, folder_, root.scan, terminated_);
     enterFolder(root, ahead);
     descend(ahead);
     while (depth_ > 0) popFrame();
+    ahead_ = nullptr;
 }
 
 void TFindThread::descend(ScanAhead& ahead) {
@@ -314,7 +316,7 @@ int TFindThread::openSubfolder(std::size_t parent, std::string_view name) {
         if (fd >= 0)
             return fd;
         const int error = errno;
-        if (attempt > 0 || !outOfDescriptors(error) || !releaseHeld(parent))
+        if (attempt > 0 || !outOfDescriptors(error) || !spareDescriptors(parent))
             return -error;
     }
 }
@@ -324,7 +326,7 @@ int TFindThread::folderDescriptor(std::size_t index) {
         return frames_[index].fd;
     int fd = reopen(index);
     if (fd == -EMFILE || fd == -ENFILE) {
-        if (releaseHeld(index))
+        if (spareDescriptors(index))
             fd = reopen(index);
     }
     if (fd < 0)
@@ -391,6 +393,18 @@ bool TFindThread::releaseHeld(std::size_t keep) {
     }
     std::erase_if(held_, [keep](std::size_t i) { return i != keep; });
     return released;
+}
+
+// Out of descriptors: the helpers stop for the rest of the walk (their
+// folders are then scanned by the walk itself), and the walk lets go of every
+// folder it holds open but `keep`. Returns whether that may have freed any.
+bool TFindThread::spareDescriptors(std::size_t keep) {
+    bool helped = false;
+    if (ahead_ && ahead_->active()) {
+        ahead_->retire();
+        helped = true;
+    }
+    return releaseHeld(keep) || helped;
 }
 
 bool TFindThread::mayBeMountPoint(std::string_view subfolder) {

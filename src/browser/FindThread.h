@@ -100,6 +100,7 @@ class TFindThread {
     int reopen(std::size_t index);
     void hold(std::size_t index);
     bool releaseHeld(std::size_t keep);
+    bool spareDescriptors(std::size_t keep);
 
     bool mayBeMountPoint(std::string_view subfolder);
     void deliverFound(const FolderScan& scan, const FolderScan::Found& found);
@@ -123,6 +124,7 @@ class TFindThread {
     std::vector<Frame> frames_;  // kept for reuse; the first depth_ are the walk's
     std::size_t depth_ = 0;
     std::deque<std::size_t> held_;  // frames above the first that are open, shallowest first
+    ScanAhead* ahead_ = nullptr;    // while a walk runs
     // Where other file systems are mounted: only there is a folder's file
     // system asked. Without the table every folder is asked.
     std::optional<MountTable> mounts_;

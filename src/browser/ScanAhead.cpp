@@ -53,13 +53,20 @@ bool ScanAhead::take(ScanJob& job) {
     return job.scanned;
 }
 
+void ScanAhead::retire() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    retired_ = true;
+    jobDone_.wait(lock, [&] { return scanning_ == 0; });
+}
+
 void ScanAhead::help(TThreadPriority priority) {
     applyToCurrentThread(priority);
     FolderScanner scanner(rules_);
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        workQueued_.wait(lock,
-                         [&] { return ending_ || (!pending_.empty() && waiting_ < kMaxWaiting); });
+        workQueued_.wait(lock, [&] {
+            return ending_ || (!retired_ && !pending_.empty() && waiting_ < kMaxWaiting);
+        });
         if (ending_)
             return;
         const std::shared_ptr<ScanJob> job = std::move(pending_.front());
@@ -67,11 +74,13 @@ void ScanAhead::help(TThreadPriority priority) {
         if (job->state != ScanJob::State::queued)
             continue;  // the walk got there first
         job->state = ScanJob::State::running;
+        ++scanning_;
         lock.unlock();
         const bool scanned = scanJob(scanner, *job);
         lock.lock();
         job->scanned = scanned;
         job->state = ScanJob::State::done;
+        --scanning_;
         ++waiting_;
         jobDone_.notify_all();
     }

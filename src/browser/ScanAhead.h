@@ -51,7 +51,8 @@ class ScanAhead {
     ScanAhead(const ScanAhead&) = delete;
     ScanAhead& operator=(const ScanAhead&) = delete;
 
-    bool active() const { return !helpers_.empty(); }
+    // Whether helpers take jobs. For the walk's thread (the only one that retires them).
+    bool active() const { return !helpers_.empty() && !retired_; }
 
     // Queues jobs ahead of every job offered before, in the order given.
     void offer(const std::shared_ptr<ScanJob>* first, const std::shared_ptr<ScanJob>* last);
@@ -59,6 +60,9 @@ class ScanAhead {
     // scanned it (its `scan` is ready); false when the walk must scan it
     // itself. Waits while a helper is scanning it.
     bool take(ScanJob& job);
+    // Helpers take no further jobs; returns once none is scanning. For when
+    // the process runs short of descriptors: the walk needs them more.
+    void retire();
 
     // Finished scans that may wait for the walk at one time.
     static constexpr std::size_t kMaxWaiting = 64;
@@ -77,7 +81,9 @@ class ScanAhead {
     std::condition_variable jobDone_;
     std::deque<std::shared_ptr<ScanJob>> pending_;
     std::size_t waiting_ = 0;  // done, not yet taken
+    std::size_t scanning_ = 0;
     bool ending_ = false;
+    bool retired_ = false;
 
     std::vector<std::thread> helpers_;
 };
