@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <set>
+#include <thread>
 
 #include "FindFixture.h"
 #include "browser/FileContentSearch.h"
@@ -191,6 +192,48 @@ TEST(ContainingText, FileShorterThanTheTextIsNeverOpened) {
     const auto opened = watch.opened();
     EXPECT_EQ(opened.count("long.txt"), 1u);
     EXPECT_EQ(opened.count("short.txt"), 0u);
+}
+
+// A file written to while it is searched - a log, a download - is read only
+// as far as it reached when the search opened it: what is added afterwards
+// is not found, and a file that never stops growing cannot keep the search
+// reading for ever.
+TEST(ContainingText, AFileIsReadOnlyAsFarAsItReachedWhenOpened) {
+    TempTree tree;
+    const std::string path = tree.file("c/growing.log", "");
+    // Long enough that the search is still reading when the writer adds.
+    ASSERT_EQ(truncate(path.c_str(), 256 << 20), 0);
+    const int watch = inotify_init1(IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, path.c_str(), IN_OPEN), 0);
+    std::atomic<bool> appended{false};
+    std::thread writer([&] {
+        alignas(inotify_event) char event[sizeof(inotify_event) + 256];
+        if (read(watch, event, sizeof event) <= 0)
+            return;
+        const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+        if (fd >= 0 && write(fd, "needle", 6) == 6)
+            appended = true;
+        close(fd);
+    });
+
+    PumpedDispatcher dispatcher;
+    TRspFind find(dispatcher);
+    DriveMap drives;
+    drives.setRoot('C', tree.path("c"));
+    find.setDriveMap(drives);
+    find.SetFileMask("*");
+    find.SetContainingText("needle");
+    SearchLog log;
+    log.attach(find);
+    find.StartSearch();
+    pumpToEnd(dispatcher, find);
+    writer.join();
+    close(watch);
+
+    EXPECT_TRUE(appended);
+    EXPECT_EQ(log.completed, 1);
+    EXPECT_TRUE(log.found.empty());
 }
 
 }  // namespace
