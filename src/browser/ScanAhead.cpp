@@ -48,6 +48,7 @@ bool ScanAhead::take(ScanJob& job) {
     }
     jobDone_.wait(lock, [&] { return job.state == ScanJob::State::done; });
     --waiting_;
+    waitingBytes_ -= job.scan.names.size();
     lock.unlock();
     workQueued_.notify_one();
     return job.scanned;
@@ -65,12 +66,13 @@ void ScanAhead::help(TThreadPriority priority) {
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
         workQueued_.wait(lock, [&] {
-            return ending_ || (!retired_ && !pending_.empty() && waiting_ < kMaxWaiting);
+            return ending_ || (!retired_ && !pending_.empty() && waiting_ < kMaxWaiting &&
+                               waitingBytes_ < kMaxWaitingBytes);
         });
         if (ending_)
             return;
-        const std::shared_ptr<ScanJob> job = std::move(pending_.front());
-        pending_.pop_front();
+        const std::shared_ptr<ScanJob> job = std::move(pending_.back());
+        pending_.pop_back();
         if (job->state != ScanJob::State::queued)
             continue;  // the walk got there first
         job->state = ScanJob::State::running;
@@ -82,6 +84,7 @@ void ScanAhead::help(TThreadPriority priority) {
         job->state = ScanJob::State::done;
         --scanning_;
         ++waiting_;
+        waitingBytes_ += job->scan.names.size();
         jobDone_.notify_all();
     }
 }

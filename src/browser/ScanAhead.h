@@ -35,8 +35,10 @@ struct ScanJob {
 // is still busy elsewhere. The walk takes each folder's scan in its own
 // order, so results come out exactly as a walk on one thread gives them.
 //
-// Helpers work on the folders offered last - the ones the walk will reach
-// soonest - and keep only a few finished scans waiting. A helper opens a
+// Helpers take the folders the walk will reach last - the far end of the
+// queue - while the walk works from the near end, so the two seldom wait for
+// each other; the scans that wait for the walk are bounded in number and
+// size. A helper opens a
 // folder by its path and keeps the scan only when the folder is the one
 // that was listed (same device and inode); anything it cannot do is left to
 // the walk, which opens folders relative to their parent and reports what
@@ -64,8 +66,10 @@ class ScanAhead {
     // the process runs short of descriptors: the walk needs them more.
     void retire();
 
-    // Finished scans that may wait for the walk at one time.
-    static constexpr std::size_t kMaxWaiting = 64;
+    // Finished scans that may wait for the walk at one time, and the bytes
+    // of names they may hold.
+    static constexpr std::size_t kMaxWaiting = 4096;
+    static constexpr std::size_t kMaxWaitingBytes = 32 << 20;
     // How many helpers a search gets on this machine.
     static unsigned helpersForThisMachine();
 
@@ -81,6 +85,7 @@ class ScanAhead {
     std::condition_variable jobDone_;
     std::deque<std::shared_ptr<ScanJob>> pending_;
     std::size_t waiting_ = 0;  // done, not yet taken
+    std::size_t waitingBytes_ = 0;
     std::size_t scanning_ = 0;
     bool ending_ = false;
     bool retired_ = false;
