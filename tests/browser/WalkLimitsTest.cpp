@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -300,6 +301,42 @@ INSTANTIATE_TEST_SUITE_P(Searches, StableOrder,
                          ::testing::Values(OrderCase{"ByName", ""},
                                            OrderCase{"ByContents", "needle"}),
                          [](const auto& info) { return std::string(info.param.title); });
+
+// However the work is shared out, a search of a real tree finds what a
+// plain walk of it finds: every entry whose name matches, links not
+// followed, nothing twice.
+TEST(RealTree, FindsWhatAPlainWalkFinds) {
+    const std::string root = "/usr";
+    std::vector<std::string> walked;
+    std::error_code error;
+    for (auto it = std::filesystem::recursive_directory_iterator(
+             root, std::filesystem::directory_options::skip_permission_denied, error);
+         it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() > 2 && name[name.size() - 2] == '.' &&
+            (name.back() == 'h' || name.back() == 'H'))
+            walked.push_back(it->path().string());
+    }
+    ASSERT_FALSE(error) << error.message();
+    ASSERT_GT(walked.size(), 100u) << "too little in " << root << " to tell";
+
+    DirectDispatcher direct;
+    TRspFind find(direct);
+    DriveMap drives;
+    drives.setRoot('C', root);
+    find.setDriveMap(drives);
+    find.SetFileMask("*.h");
+    find.SetFileDetails(false);
+    std::vector<std::string> found;
+    find.OnFileFound = [&](TFindThread&, const std::string& folder, const TSearchRec& info) {
+        found.push_back(pathInFolder(folder, info.Name));
+    };
+    find.StartSearch();
+    find.WaitFor();
+    EXPECT_EQ(find.Skipped(), 0u);
+    EXPECT_TRUE(sorted(found) == sorted(walked))
+        << found.size() << " found, " << walked.size() << " walked";
+}
 
 #ifdef WENDLE_CLI
 // Runs wendle-cli find as an unprivileged user; returns the exit status and
