@@ -35,7 +35,11 @@ void ScanAhead::offer(const std::shared_ptr<ScanJob>* first, const std::shared_p
         return;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        pending_.insert(pending_.begin(), first, last);
+        // Backwards, each to the front: they end up in the order given.
+        for (const std::shared_ptr<ScanJob>* job = last; job != first;) {
+            if (*--job)
+                pending_.push_front(*job);
+        }
     }
     workQueued_.notify_all();
 }

@@ -56,7 +56,8 @@ class ScanAhead {
     // Whether helpers take jobs. For the walk's thread (the only one that retires them).
     bool active() const { return !helpers_.empty() && !retired_; }
 
-    // Queues jobs ahead of every job offered before, in the order given.
+    // Queues jobs ahead of every job offered before, in the order given;
+    // empty places are passed over.
     void offer(const std::shared_ptr<ScanJob>* first, const std::shared_ptr<ScanJob>* last);
     // For the walk, when it reaches the job's folder: true when a helper has
     // scanned it (its `scan` is ready); false when the walk must scan it
