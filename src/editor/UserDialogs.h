@@ -35,6 +35,8 @@ class UserDialogs {
     virtual QString chooseOpenFile(const FileRequest& request) = 0;
     // A file to save to (the dialog asks before overwriting); empty on Cancel.
     virtual QString chooseSaveFile(const FileRequest& request) = 0;
+    // A folder (it may be made in the dialog); empty on Cancel.
+    virtual QString chooseFolder(const QString& title, const QString& start) = 0;
 
     // The desktop: the help document at a topic (0: its start), a file,
     // folder or page with its default program, a program started with one
