@@ -31,15 +31,27 @@ const Command kRender{
 const CommandRegistration registration{kRender};
 
 // Reads a document as Open does, pictures included: a picture not found at
-// its path is looked for beside the document.
+// its path is looked for beside the document. A picture refused by a limit
+// is drawn as none, and said once however many faces name it.
 class PictureLoadingHost : public document::AppletDocumentHost {
   public:
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override {
-        LoadImage(applet, fallbackFolder);
+        note(LoadImage(applet, fallbackFolder));
     }
-    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) override {
-        LoadImage(panel, fallbackFolder);
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                        const std::string& fallbackFolder) override {
+        note(LoadImage(applet, panel, fallbackFolder));
     }
+    const std::vector<std::string>& refusedPictures() const { return refused_; }
+
+  private:
+    void note(const LoadImageReport& report) {
+        if (report.refusedByLimit() &&
+            std::find(refused_.begin(), refused_.end(), report.message) == refused_.end()) {
+            refused_.push_back(report.message);
+        }
+    }
+    std::vector<std::string> refused_;
 };
 
 // A whole non-negative decimal number below 1000, or -1.
@@ -121,6 +133,8 @@ int runRender(const std::vector<std::string>& args) {
     PictureLoadingHost host;
     if (!readForCommand(options.document, host))
         return 1;
+    for (const std::string& message : host.refusedPictures())
+        std::fprintf(stderr, "wendle-cli render: %s\n", message.c_str());
 
     TVelkForm& applet = host.applet();
     for (int slot : options.selected) {

@@ -125,7 +125,7 @@ void readStateRecord(FieldReader& in, ReadingSession& session, TVelkPanel& panel
     panel.setTransparentBk(in.flag());
     panel.setTextBoxText(in.text());
     in.skip(format::kRecordPadding);
-    session.host().loadStateImage(panel, session.fallbackFolder());
+    session.host().loadStateImage(session.applet(), panel, session.fallbackFolder());
 }
 
 void readTextBox(FieldReader& in, TVelkForm& applet) {

@@ -49,7 +49,8 @@ TmainWindow::TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWi
     : QMainWindow(parent),
       dialogs_(dialogs),
       programFolder_(programFolder),
-      lifecycle_(documentHost_, QFile::encodeName(programFolder).toStdString()) {
+      lifecycle_(documentHost_, QFile::encodeName(programFolder).toStdString()),
+      pictureMessages_(new PictureMessages(dialogs, this)) {
     // The desktop services and the working folders look beside the same
     // program as the editor does.
     platform::overrideProgramFolder(QFile::encodeName(programFolder).toStdString());
@@ -516,12 +517,13 @@ void TmainWindow::addRecentDocument(const QString& path) {
 }
 
 void TmainWindow::loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) {
-    LoadImage(applet, fallbackFolder);
+    pictureMessages_->note(LoadImage(applet, fallbackFolder));
     applet.setModif(true);
 }
 
-void TmainWindow::loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) {
-    LoadImage(panel, fallbackFolder);
+void TmainWindow::loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                                 const std::string& fallbackFolder) {
+    pictureMessages_->note(LoadImage(applet, panel, fallbackFolder));
 }
 
 void TmainWindow::showAdvancedOptions() {
@@ -551,7 +553,7 @@ void TmainWindow::showAbout() {
 }
 
 void TmainWindow::reloadStateImage(TVelkPanel& panel) {
-    loadStateImage(panel, documentFolder());
+    loadStateImage(applet(), panel, documentFolder());
 }
 
 void TmainWindow::reloadAppletImage() {

@@ -5,6 +5,7 @@
 
 #include "document/WorkingFolders.h"
 #include "editor/EditorDocumentHost.h"
+#include "editor/PictureMessages.h"
 #include "editor/UserDialogs.h"
 #include "model/VelkForm.h"
 
@@ -116,7 +117,7 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void addRecentDocument(const QString& path);
     // Loads pictures with a fallback folder (ends in a separator).
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder);
-    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder);
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel, const std::string& fallbackFolder);
     // Opens a document with the reader (a missing file does nothing).
     void openPath(const QString& path);
 
@@ -200,6 +201,7 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     std::unique_ptr<QtSettingsOwner> settingsOwner_;
     std::unique_ptr<TPFormSettings> AppSettings_;
     std::unique_ptr<TPAppSettings> PAppSettings_;
+    PictureMessages* pictureMessages_ = nullptr;
 };
 
 }  // namespace wendle

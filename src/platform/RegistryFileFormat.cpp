@@ -23,6 +23,20 @@ int hexDigit(char c) {
 
 const char kHexDigits[] = "0123456789abcdef";
 
+// Whether text begins with prefix, ignoring ASCII letter case as key paths do.
+bool sameLetters(const std::string& text, const std::string& prefix) {
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        char a = text[i], b = prefix[i];
+        if (a >= 'A' && a <= 'Z')
+            a = char(a - 'A' + 'a');
+        if (b >= 'A' && b <= 'Z')
+            b = char(b - 'A' + 'a');
+        if (a != b)
+            return false;
+    }
+    return true;
+}
+
 // Finds the closing double quote of an escaped text that starts at `from`.
 std::size_t closingQuote(std::string_view line, std::size_t from) {
     for (std::size_t i = from; i < line.size(); ++i) {
@@ -109,6 +123,21 @@ bool parseValueLine(std::string_view line, std::string& name, std::optional<Regi
     }
     value = parseData(line.substr(dataStart));
     return value.has_value();
+}
+
+// True when the key has sub-keys and each of them spells the key's path
+// exactly as the key does.
+bool impliedBySubKeys(const RegistryTree& tree, const std::string& path) {
+    const std::string prefix = path.empty() ? std::string() : path + "\\";
+    bool any = false;
+    for (const RegistryTree::Key* other : tree.keys()) {
+        if (other->path.size() <= prefix.size() || !sameLetters(other->path, prefix))
+            continue;
+        if (other->path.compare(0, prefix.size(), prefix) != 0)
+            return false;
+        any = true;
+    }
+    return any;
 }
 
 }  // namespace
@@ -239,9 +268,9 @@ std::string RegistryFileFormat::serialize(const RegistryTree& tree) {
     text += "\n";
     for (const RegistryTree::Key* entry : tree.keys()) {
         const RegistryTree::Key& key = *entry;
-        // A key that only leads to sub-keys is implied by them.
-        bool hasSubKeys = !tree.subKeyNames(key.path).empty();
-        if (key.values.empty() && hasSubKeys)
+        // A key that only leads to sub-keys is implied by them, unless one
+        // of them spells it otherwise: reading would then take that spelling.
+        if (key.values.empty() && impliedBySubKeys(tree, key.path))
             continue;
         text += "\n[" + escape(key.path) + "]\n";
         for (const auto& [name, value] : key.values) {

@@ -266,7 +266,8 @@ void RecordingHost::loadAppletImage(TVelkForm&, const std::string& fallbackFolde
     calls.push_back("loadAppletImage " + fallbackFolder);
 }
 
-void RecordingHost::loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) {
+void RecordingHost::loadStateImage(TVelkForm&, TVelkPanel& panel,
+                                   const std::string& fallbackFolder) {
     calls.push_back("loadStateImage " + std::to_string(panel.state()) + " " + fallbackFolder);
 }
 

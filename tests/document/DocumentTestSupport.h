@@ -68,7 +68,8 @@ class RecordingHost : public AppletDocumentHost {
     void updateGeneralWindow() override;
     void setButtonListCaption(int ordinal, const std::string& name) override;
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override;
-    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) override;
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                        const std::string& fallbackFolder) override;
 };
 
 }  // namespace wendle::document::test
