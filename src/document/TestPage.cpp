@@ -1,7 +1,7 @@
 #include "document/TestPage.h"
 
-#include "document/AtomicFile.h"
 #include "document/PublishFiles.h"
+#include "platform/AtomicFile.h"
 
 namespace wendle::document {
 
@@ -40,8 +40,10 @@ std::optional<std::string> buildTestSite(const TVelkForm& applet,
     // A browser still showing the last test reads either that page or the
     // new one, never half of it.
     const std::string page = testPagePath(folders);
-    if (auto error = replaceFileAtomically(page, testPageText(htmlLines)))
-        return page + ": " + *error;
+    // The page is served to the browser like the files beside it.
+    if (const auto written = platform::writeFileAtomically(page, testPageText(htmlLines), 0644);
+        !written)
+        return written.message;
     return std::nullopt;
 }
 
