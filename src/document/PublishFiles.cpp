@@ -1,14 +1,15 @@
 #include "document/PublishFiles.h"
 
 #include <fcntl.h>
-#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
+
+#include "platform/NamedFile.h"
+#include "platform/Windows1252.h"
 
 namespace wendle::document {
 
@@ -53,41 +54,17 @@ bool isPlainFileName(std::string_view name) {
 }
 
 std::string fileSystemName(std::string_view text) {
-    if (std::all_of(text.begin(), text.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-        return std::string(text);
-    }
-    const iconv_t converter = ::iconv_open("UTF-8", "WINDOWS-1252");
-    if (converter == reinterpret_cast<iconv_t>(-1))
-        return std::string(text);
-    std::string out(text.size() * 3, '\0');
-    char* in = const_cast<char*>(text.data());
-    std::size_t inLeft = text.size();
-    char* next = out.data();
-    std::size_t outLeft = out.size();
-    const std::size_t result = ::iconv(converter, &in, &inLeft, &next, &outLeft);
-    ::iconv_close(converter);
-    // The five bytes the code page leaves unassigned do not convert.
-    if (result == static_cast<std::size_t>(-1))
-        return std::string(text);
-    out.resize(out.size() - outLeft);
-    return out;
+    return platform::windows1252ToUtf8(text);
 }
 
 std::optional<std::string> existingFile(const std::string& text) {
-    if (text.empty() || text.find('\0') != std::string::npos)
-        return std::nullopt;
-    const std::string converted = fileSystemName(text);
-    if (isFile(converted))
-        return converted;
-    if (converted != text && isFile(text))
-        return text;
+    if (auto found = platform::findNamedFile(text))
+        return found->file;
     return std::nullopt;
 }
 
 bool isFile(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    return platform::isRegularFile(path);
 }
 
 bool isFolder(const std::string& path) {

@@ -16,11 +16,12 @@ namespace wendle::document {
 bool isPlainFileName(std::string_view name);
 
 // The applet keeps its texts as Windows-1252 bytes; the file system here
-// names files in UTF-8. A text that does not convert stays as it is.
+// names files in UTF-8 (the platform's one table).
 std::string fileSystemName(std::string_view text);
 
-// The regular file that an applet text names, if there is one: its UTF-8
-// form first, then its bytes as they are.
+// The regular file that an applet path names, if there is one: as it
+// stands (its UTF-8 form first, then its bytes as they are), or else, for
+// a path into "Button Images" or "Sounds", in the program's own folders.
 std::optional<std::string> existingFile(const std::string& text);
 
 bool isFile(const std::string& path);  // a regular file (or a link to one)

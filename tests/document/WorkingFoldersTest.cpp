@@ -12,6 +12,8 @@
 #include "document/WorkingFolders.h"
 #include "model/VelkForm.h"
 #include "model/VelkPanel.h"
+#include "platform/Windows1252.h"
+#include "render/LoadImage.h"
 
 namespace wendle::document {
 namespace {
@@ -84,8 +86,25 @@ TEST(FileSystemName, AppletTextsBecomeUtf8FileNames) {
     EXPECT_EQ(fileSystemName("plain.gif"), "plain.gif");
     EXPECT_EQ(fileSystemName("caf\xE9.gif"), "caf\xC3\xA9.gif");
     EXPECT_EQ(fileSystemName("\x80.wav"), "\xE2\x82\xAC.wav");
-    // An unassigned byte has no other form; the text stays as it is.
-    EXPECT_EQ(fileSystemName("\x81.wav"), "\x81.wav");
+    // An unassigned byte keeps its own value, as the drawing's conversion does.
+    EXPECT_EQ(fileSystemName("\x81.wav"), "\xC2\x81.wav");
+}
+
+// Picture loading and publishing turn a stored name into a file name in the
+// same way, so the picture the preview shows is the one that gets published.
+TEST_F(WorkingFoldersTest, TheFileThePreviewLoadsIsTheFileThatIsPublished) {
+    makeWorkingFolders();
+    for (const std::string name : {"caf\xE9.gif", "\x80uro.gif", "a\x81.gif", "\x9D\x8D.jpg"}) {
+        const std::string onDisk = platform::windows1252ToUtf8(name);
+        writeFile(own() + onDisk, "picture " + name);
+        TVelkPanel& face = state(1);
+        face.setImageName(name);
+        face.setImagePath("/nowhere/" + name);
+        LoadImage(face, own());
+        EXPECT_EQ(face.imagePath(), own() + name) << "the preview did not find " << onDisk;
+        copyAppletFiles(applet, required());
+        EXPECT_EQ(readFile(required() + onDisk), "picture " + name) << "not published: " << onDisk;
+    }
 }
 
 TEST_F(WorkingFoldersTest, CopiesTheBackgroundAndEveryStatesImageAndSoundUnderTheirNames) {
