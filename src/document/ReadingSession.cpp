@@ -1,6 +1,7 @@
 #include "document/ReadingSession.h"
 
 #include "document/DocumentHost.h"
+#include "document/DocumentMessages.h"
 #include "document/FieldReader.h"
 #include "document/NewDocument.h"
 #include "model/UpdatingControls.h"
@@ -34,8 +35,22 @@ int ReadingSession::createButton(int ordinal, int count) {
     const CreateMenuItemResult created = applet_.CreateMenuItem();
     applet_.setButtonCount(count);
     if (!created.ok())
-        throw ReadStopped{created.message};
+        throw ReadStopped{0, created.message};
     return created.slot;
+}
+
+int ReadingSession::usableClientHeight(int clientHeight, int line) {
+    if (clientHeight >= kToolBarStrip)
+        return clientHeight;
+    note(document::stoppedMessage(
+        path_,
+        ReadStopped{line, messages::kHeightRaised + std::to_string(clientHeight) +
+                              messages::kHeightRaisedTo + std::to_string(kToolBarStrip) + "."}));
+    return kToolBarStrip;
+}
+
+std::string ReadingSession::stoppedMessage(const ReadStopped& stopped) const {
+    return document::stoppedMessage(path_, stopped);
 }
 
 void ReadingSession::finish(bool complete) {
