@@ -127,7 +127,7 @@ void readStateRecord(FieldReader& in, ReadingSession& session, TVelkPanel& panel
     panel.setTransparentBk(in.flag());
     panel.setTextBoxText(in.text());
     in.skip(format::kRecordPadding);
-    session.host().loadStateImage(panel, session.fallbackFolder());
+    session.loadStateImage(panel);
 }
 
 void readTextBox(FieldReader& in, TVelkForm& applet) {

@@ -120,7 +120,7 @@ void readButton(FieldReader& in, ReadingSession& session, int ordinal, int count
         const std::int32_t entries = readStateGroup(in, panel);
         panel.setShowHighlight(false);
         panel.setCaption({});
-        session.host().loadStateImage(panel, session.fallbackFolder());
+        session.loadStateImage(panel);
         // Each entry needs a colour line, so entries past the end of the file
         // stop the read at the first of them. The pieces are gathered aside
         // and stored as far as they were read.

@@ -5,6 +5,8 @@
 #include "document/FieldReader.h"
 #include "document/NewDocument.h"
 #include "model/UpdatingControls.h"
+#include "model/VelkPanel.h"
+#include "platform/NamedFile.h"
 
 namespace wendle::document {
 
@@ -37,6 +39,19 @@ int ReadingSession::createButton(int ordinal, int count) {
     if (!created.ok())
         throw ReadStopped{0, created.message};
     return created.slot;
+}
+
+void ReadingSession::loadStateImage(TVelkPanel& panel) {
+    for (const std::string& candidate : {panel.imagePath(), fallbackFolder_ + panel.imageName()}) {
+        if (candidate.empty() || candidate == fallbackFolder_)
+            continue;
+        if (auto found = platform::findNamedFile(candidate)) {
+            if (found->text != panel.imagePath())
+                panel.setImagePath(found->text);
+            break;
+        }
+    }
+    host_.loadStateImage(panel, fallbackFolder_);
 }
 
 int ReadingSession::usableClientHeight(int clientHeight, int line) {

@@ -31,6 +31,12 @@ class ReadingSession {
     // the limit of 99 is measured against the buttons created so far.
     int createButton(int ordinal, int count);
 
+    // Loads a state's picture as the reader must: finds its file (imagePath,
+    // then the document's folder + imageName) and makes that imagePath, so
+    // a document opened from elsewhere remembers where its pictures are,
+    // whichever host reads it; then the host decodes the picture.
+    void loadStateImage(TVelkPanel& panel);
+
     // The preview's client height as read from the given line, brought up
     // to the tool bar strip when it is smaller, so the applet is never given
     // a negative height. The change is noted.

@@ -32,11 +32,14 @@ std::string testPageText(const std::vector<std::string>& htmlLines) {
 
 std::optional<std::string> buildTestSite(const TVelkForm& applet,
                                          const std::vector<std::string>& htmlLines,
-                                         const WorkingFolders& folders) {
+                                         const WorkingFolders& folders,
+                                         std::vector<std::string>* skipped) {
     if (auto error = createFolder(folders.appletTemp()))
         return error;
     copyAppletClassFiles(folders, folders.appletTemp());
-    copyAppletFiles(applet, folders.appletTemp());
+    std::vector<std::string> refused = copyAppletFiles(applet, folders.appletTemp());
+    if (skipped)
+        *skipped = std::move(refused);
     // A browser still showing the last test reads either that page or the
     // new one, never half of it.
     const std::string page = testPagePath(folders);
