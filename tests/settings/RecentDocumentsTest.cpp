@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "FakeWindow.h"
+#include "platform/RegistryStore.h"
 #include "platform/ScratchFolder.h"
 #include "settings/CommaText.h"
 #include "settings/ProgramSettings.h"
@@ -100,6 +101,44 @@ TEST_F(RecentDocumentsTest, TenDocumentsShowNineAndTheSameNineAfterARestart) {
     restart();
     EXPECT_EQ(settings->MRUList(), newestFirst);
     EXPECT_EQ(captions(), shown);
+}
+
+// A settings file cut inside the list (a full disk, a crash) keeps the
+// entries that were stored whole, and the damaged file is kept aside.
+TEST_F(RecentDocumentsTest, AListCutShortKeepsItsCompleteEntries) {
+    const std::string newest = document("newest.wdf");
+    const std::string middle = document("middle one.wdf");
+    settings->AddMRUItem(document("oldest.wdf"));
+    settings->AddMRUItem(middle);
+    settings->AddMRUItem(newest);
+    ASSERT_TRUE(settings->save());
+    settings.reset();
+
+    const std::string file =
+        platform::RegistryStore::filePathFor(platform::RegistryRoot::LocalMachine);
+    std::string text = ScratchFolder::readFile(file);
+    const std::size_t value = text.find("\"MRUList\"=hex:");
+    ASSERT_NE(value, std::string::npos);
+    // The bytes of the middle entry's name, as the value line spells them.
+    std::string hex;
+    for (const char c : std::string("middle one")) {
+        static const char digits[] = "0123456789abcdef";
+        hex += std::string{',', digits[std::uint8_t(c) >> 4], digits[c & 15]};
+    }
+    const std::size_t middleAt = text.find(hex, value);
+    ASSERT_NE(middleAt, std::string::npos);
+    for (const std::size_t cut : {middleAt + 5, middleAt + 7}) {  // at a byte and inside one
+        SCOPED_TRACE(cut);
+        const std::string damaged = text.substr(0, cut);
+        ScratchFolder::writeFile(file, damaged);
+        start();
+        EXPECT_EQ(settings->MRUList(), Items{newest});
+        settings->AddMRUItem(middle);
+        ASSERT_TRUE(settings->save());
+        EXPECT_EQ(ScratchFolder::readFile(file + ".corrupt"), damaged);
+        settings.reset();
+    }
+    start();
 }
 
 TEST_F(RecentDocumentsTest, TheListIsStoredAsAStringListValue) {
