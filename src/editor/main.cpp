@@ -78,6 +78,9 @@ void TmainWindow::createSettings() {
                                       const std::string& fileName,
                                       int) { reopenDocument(QFile::decodeName(fileName.c_str())); };
     AppSettings_->OnMRUChange = [this](TPFormSettings&) { rebuildReopenMenu(); };
+    AppSettings_->OnStoreProblem = [this](TPSettings&, const std::string& message) {
+        dialogs_.showMessage(QFile::decodeName(message.c_str()));
+    };
     PAppSettings_ = createPAppSettings(settingsOwner_.get());
     AppSettings_->restore();
     rebuildReopenMenu();

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
+#include <functional>
 
 #include "FakeWindow.h"
+#include "platform/AtomicFile.h"
 #include "platform/RegistryStore.h"
 #include "platform/ScratchFolder.h"
 #include "settings/CommaText.h"
@@ -139,6 +144,50 @@ TEST_F(RecentDocumentsTest, AListCutShortKeepsItsCompleteEntries) {
         settings.reset();
     }
     start();
+}
+
+// A settings file that cannot be used never blocks or ends the start: the
+// window starts with its defaults and the user is told.
+TEST(SettingsFile, ThatCannotBeUsedGivesDefaultsAndAMessage) {
+    const struct {
+        const char* name;
+        std::function<void(const std::string& file)> make;
+        std::function<std::string(const std::string& file)> message;
+    } cases[] = {
+        {"NamedPipe", [](const std::string& file) { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); },
+         [](const std::string& file) {
+             return file + ": Not a regular file. The settings start from their defaults.";
+         }},
+        {"Oversized",
+         [](const std::string& file) {
+             ScratchFolder::writeFile(file, "Wendle Registry Version 1\n");
+             ASSERT_EQ(::truncate(file.c_str(), 17 << 20), 0);
+         },
+         [](const std::string& file) {
+             return file + " is too large to be a settings file; it was set aside as " + file +
+                    ".corrupt. The settings start from their defaults.";
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // The scratch folder stands in for the user's config folder: only
+        // from here on does the store's path point inside it.
+        ScratchFolder scratch;
+        const std::string file =
+            platform::RegistryStore::filePathFor(platform::RegistryRoot::LocalMachine);
+        ASSERT_EQ(file.rfind(scratch.path(), 0), 0u) << file;
+        ASSERT_TRUE(platform::makeFolders(platform::folderOf(file)));
+        c.make(file);
+        FakeWindow window = testing::freshMainWindow();
+        auto settings = createAppSettings(window);
+        std::vector<std::string> told;
+        settings->OnStoreProblem = [&](TPSettings&, const std::string& message) {
+            told.push_back(message);
+        };
+        settings->restore();
+        EXPECT_EQ(told, std::vector<std::string>{c.message(file)});
+        EXPECT_TRUE(settings->MRUList().empty());
+    }
 }
 
 TEST_F(RecentDocumentsTest, TheListIsStoredAsAStringListValue) {
