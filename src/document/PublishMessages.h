@@ -4,7 +4,7 @@
 namespace wendle::document::messages {
 
 inline constexpr const char* kSelectBrowser =
-    "You must select a browser before testing the Applet.";
+    "You must select a browser before testing the Applet. Choose one in Options > Browser.";
 
 // A file a document names that publishing refused to copy:
 // "'" + the file + kNotCopiedAs + the name + kNotAPicture or kNotASound.
