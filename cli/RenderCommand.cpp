@@ -9,9 +9,9 @@
 #include "Command.h"
 #include "DocumentIo.h"
 #include "document/AppletDocumentHost.h"
-#include "document/AtomicFile.h"
 #include "document/DocumentReader.h"
 #include "model/Editing.h"
+#include "platform/AtomicFile.h"
 #include "render/AppletPainter.h"
 #include "render/HeadlessGui.h"
 #include "render/LoadImage.h"
@@ -161,9 +161,10 @@ int runRender(const std::vector<std::string>& args) {
         return 1;
     }
     // Written whole or not at all: a failure leaves an older file intact.
-    if (auto error = document::replaceFileAtomically(
-            options.out, std::string_view(png.constData(), std::size_t(png.size())))) {
-        std::fprintf(stderr, "wendle-cli render: %s: %s\n", options.out.c_str(), error->c_str());
+    if (const auto written = platform::writeFileAtomically(
+            options.out, std::string_view(png.constData(), std::size_t(png.size())), 0666);
+        !written) {
+        std::fprintf(stderr, "wendle-cli render: %s\n", written.message.c_str());
         return 1;
     }
     return 0;

@@ -1,7 +1,7 @@
 #include "document/TestPage.h"
 
-#include "document/AtomicFile.h"
 #include "document/PublishFiles.h"
+#include "platform/AtomicFile.h"
 
 namespace wendle::document {
 
@@ -52,16 +52,21 @@ std::string testPageText(const std::vector<std::string>& htmlLines) {
 
 std::optional<std::string> buildTestSite(const TVelkForm& applet,
                                          const std::vector<std::string>& htmlLines,
-                                         const WorkingFolders& folders) {
+                                         const WorkingFolders& folders,
+                                         std::vector<std::string>* skipped) {
     if (auto error = createFolder(folders.appletTemp()))
         return error;
     copyAppletClassFiles(folders, folders.appletTemp());
-    copyAppletFiles(applet, folders.appletTemp());
+    std::vector<std::string> refused = copyAppletFiles(applet, folders.appletTemp());
+    if (skipped)
+        *skipped = std::move(refused);
     // A browser still showing the last test reads either that page or the
     // new one, never half of it.
     const std::string page = testPagePath(folders);
-    if (auto error = replaceFileAtomically(page, testPageText(htmlLines)))
-        return page + ": " + *error;
+    // The page is served to the browser like the files beside it.
+    if (const auto written = platform::writeFileAtomically(page, testPageText(htmlLines), 0644);
+        !written)
+        return written.message;
     return std::nullopt;
 }
 

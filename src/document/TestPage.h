@@ -40,10 +40,12 @@ std::string testPageText(const std::vector<std::string>& htmlLines);
 // "Applet Temp" when it is missing, copies the applet files and the applet's
 // images and sounds into it and writes the page anew. The system's error
 // text when the folder cannot be made or the page cannot be written; the
-// copies themselves are quiet.
+// copies themselves are quiet, except for the files refused for their
+// contents, which are said in `skipped`.
 std::optional<std::string> buildTestSite(const TVelkForm& applet,
                                          const std::vector<std::string>& htmlLines,
-                                         const WorkingFolders& folders);
+                                         const WorkingFolders& folders,
+                                         std::vector<std::string>* skipped = nullptr);
 
 // How the page is opened, from the browser choice ("default" or the full
 // path of a browser program, in file-system bytes).

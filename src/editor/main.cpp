@@ -88,6 +88,9 @@ void TmainWindow::createSettings() {
                                       const std::string& fileName,
                                       int) { reopenDocument(QFile::decodeName(fileName.c_str())); };
     AppSettings_->OnMRUChange = [this](TPFormSettings&) { rebuildReopenMenu(); };
+    AppSettings_->OnStoreProblem = [this](TPSettings&, const std::string& message) {
+        dialogs_.showMessage(QFile::decodeName(message.c_str()));
+    };
     PAppSettings_ = createPAppSettings(settingsOwner_.get());
     AppSettings_->restore();
     rebuildReopenMenu();
@@ -430,13 +433,23 @@ document::WorkingFolders TmainWindow::workingFolders() const {
     return {QFile::encodeName(programFolder_).toStdString(), platform::workingFolderBase()};
 }
 
+void TmainWindow::showSkippedFiles(const std::vector<std::string>& skipped) {
+    // File paths are the file system's bytes; the name after them is too.
+    QStringList lines;
+    for (const std::string& line : skipped) lines << QFile::decodeName(line.c_str());
+    if (!lines.isEmpty())
+        dialogs_.showMessage(lines.join(QLatin1Char('\n')));
+}
+
 void TmainWindow::testInBrowser() {
     const std::vector<std::string> lines = rebuildHtmlPane();
     const document::WorkingFolders folders = workingFolders();
-    if (const auto error = document::buildTestSite(applet(), lines, folders)) {
+    std::vector<std::string> skipped;
+    if (const auto error = document::buildTestSite(applet(), lines, folders, &skipped)) {
         dialogs_.showMessage(QFile::decodeName(error->c_str()));
         return;
     }
+    showSkippedFiles(skipped);
     const std::string page = document::testPagePath(folders);
     const auto launch = document::browserLaunch(browserWindow_->browserChoice(), page);
     switch (launch.kind) {
@@ -457,10 +470,12 @@ void TmainWindow::testInBrowser() {
 
 void TmainWindow::showImagesAndSounds() {
     const document::WorkingFolders folders = workingFolders();
-    if (const auto error = document::refreshRequiredFiles(applet(), folders)) {
+    std::vector<std::string> skipped;
+    if (const auto error = document::refreshRequiredFiles(applet(), folders, &skipped)) {
         dialogs_.showMessage(QFile::decodeName(error->c_str()));
         return;
     }
+    showSkippedFiles(skipped);
     const QString folder = QFile::decodeName(folders.requiredFiles().c_str());
     launchProgram(folder, folder, folder);
 }

@@ -163,6 +163,8 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Says which files publishing refused to copy, and why.
+    void showSkippedFiles(const std::vector<std::string>& skipped);
     void buildMenus();
     void buildTabs();
     // Rebuilds the HTML pane and gives its lines as the applet's bytes.

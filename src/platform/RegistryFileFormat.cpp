@@ -93,6 +93,25 @@ std::optional<RegistryValue> parseData(std::string_view data) {
     return std::nullopt;
 }
 
+bool parseValueLine(std::string_view line, std::string& name, std::optional<RegistryValue>& value);
+
+// The complete bytes of a binary value line that was cut short.
+std::optional<RegistryValue> salvageCutBinary(std::string_view line, std::string& name) {
+    const std::size_t marker = line.find(std::string("=") + std::string(kBinaryPrefix));
+    if (marker == std::string_view::npos)
+        return std::nullopt;
+    std::string_view data = line.substr(marker + 1 + kBinaryPrefix.size());
+    const std::string_view head = line.substr(0, marker);
+    std::string complete = std::string(head) + "=" + std::string(kBinaryPrefix);
+    // Whole "hh" pairs only; a half pair at the cut is dropped.
+    const std::size_t pairs = (data.size() + 1) / 3;
+    complete += data.substr(0, pairs == 0 ? 0 : pairs * 3 - 1);
+    std::optional<RegistryValue> value;
+    if (!parseValueLine(complete, name, value))
+        return std::nullopt;
+    return value;
+}
+
 // A key line: "[" escaped path "]" with nothing after it.
 std::optional<std::string> parseKeyLine(std::string_view line) {
     if (line.size() < 2 || line.back() != ']')
@@ -256,6 +275,12 @@ RegistryFileFormat::ParseResult RegistryFileFormat::parse(std::string_view text)
         if (!currentKey || (!line.starts_with('"') && !line.starts_with('@')) ||
             !parseValueLine(line, name, value)) {
             ++result.skippedLines;
+            // A file cut inside its last value: the bytes stored whole are
+            // kept, so a list can keep its complete entries. The file still
+            // counts as damaged and is kept aside.
+            if (currentKey && end == std::string_view::npos)
+                if (auto cut = salvageCutBinary(line, name))
+                    result.tree.writeValue(*currentKey, name, std::move(*cut));
             continue;
         }
         result.tree.writeValue(*currentKey, name, std::move(*value));

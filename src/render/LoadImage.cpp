@@ -3,37 +3,18 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include "image/Picture.h"
 #include "image/PictureLimits.h"
+#include "platform/NamedFile.h"
 #include "render/CanvasDrawing.h"
 #include "render/FaceDrawing.h"
-#include "render/Windows1252.h"
 
 namespace wendle {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-bool isFile(const fs::path& path) {
-    std::error_code error;
-    return fs::is_regular_file(path, error);
-}
-
-// The file a model text names, if there is one.
-std::optional<fs::path> existingFile(const std::string& name) {
-    if (name.empty())
-        return std::nullopt;
-    const fs::path utf8 = fs::path(windows1252ToUtf8(name));
-    if (isFile(utf8))
-        return utf8;
-    const fs::path raw = fs::path(name);
-    if (isFile(raw))
-        return raw;
-    return std::nullopt;
-}
 
 std::string inFolder(const std::string& folder, const std::string& name) {
     if (folder.empty() || folder.back() == '/' || folder.back() == '\\')
@@ -46,10 +27,14 @@ struct Candidate {
     fs::path file;     // as the file system finds it
 };
 
+// The first name that finds a file. A path into "Button Images" or "Sounds"
+// that is not found as it stands is looked for in this program's folders
+// before the next name is tried, so ready-made pictures follow the program
+// wherever it is installed.
 std::optional<Candidate> firstExisting(std::initializer_list<std::string> names) {
     for (const std::string& name : names) {
-        if (auto file = existingFile(name))
-            return Candidate{name, *file};
+        if (auto found = platform::findNamedFile(name))
+            return Candidate{found->text, fs::path(found->file)};
     }
     return std::nullopt;
 }

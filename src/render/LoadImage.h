@@ -43,7 +43,9 @@ bool hasPictureExtension(std::string_view path);
 //
 // folder is empty or a folder path (a missing separator is supplied). Names
 // are the model's Windows-1252 text; a file is found under its UTF-8 name
-// or, failing that, under the bytes as they are.
+// or, failing that, under the bytes as they are. A path into "Button Images"
+// or "Sounds" that is not found is looked for in the program's own folders
+// before the next candidate (platform/NamedFile.h).
 LoadImageReport LoadImage(TVelkForm& applet, const std::string& folder);
 
 // Finds and loads a face's picture. Candidates in order: imagePath, then

@@ -271,4 +271,13 @@ void RecordingHost::loadStateImage(TVelkForm&, TVelkPanel& panel,
     calls.push_back("loadStateImage " + std::to_string(panel.state()) + " " + fallbackFolder);
 }
 
+std::string publishable(const std::string& name, const std::string& text) {
+    const std::string extension = name.substr(name.rfind('.') + 1);
+    if (extension == "gif" || extension == "GIF")
+        return "GIF89a" + text;
+    if (extension == "jpg" || extension == "JPG")
+        return "\xFF\xD8\xFF" + text;
+    return ".snd" + text;
+}
+
 }  // namespace wendle::document::test
