@@ -66,6 +66,11 @@ int runWeb(const std::vector<std::string>& args) {
         web::exportForWeb(host.applet(), files[1], platform::programFolder(), report);
     for (const std::string& sound : report.missing)
         std::fprintf(stderr, "wendle-cli web: the sound '%s' was not found\n", sound.c_str());
+    for (const std::string& sound : report.refused)
+        std::fprintf(stderr,
+                     "wendle-cli web: '%s' was not published: it is not a sound with the .snd "
+                     "header\n",
+                     sound.c_str());
     if (problem) {
         std::fprintf(stderr, "wendle-cli web: %s\n", problem->c_str());
         return 1;

@@ -145,6 +145,18 @@ CopyOutcome copyFileForRole(const std::string& source, const std::string& target
     return copyFile(source, target, role);
 }
 
+bool fileFitsRole(const std::string& path, FileRole role) {
+    // Without blocking: a named pipe must not hang the program.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    const bool fits = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                      hasSignature(readHead(fd, 8), role);
+    ::close(fd);
+    return fits;
+}
+
 void deleteCopy(const std::string& folder, const std::string& name) {
     if (!isPlainFileName(name))
         return;

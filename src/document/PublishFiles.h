@@ -52,6 +52,10 @@ enum class CopyOutcome {
 // publish any file of the user's (a private key named as a sound).
 CopyOutcome copyFileForRole(const std::string& source, const std::string& target, FileRole role);
 
+// Whether the plain file at path begins as its role needs (see FileRole).
+// A file that cannot be read, or is not a plain file, does not fit.
+bool fileFitsRole(const std::string& path, FileRole role);
+
 // Removes folder + the file-system form of name, when name is a plain file
 // name and something of that name is there. Failures are ignored.
 void deleteCopy(const std::string& folder, const std::string& name);

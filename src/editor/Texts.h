@@ -88,6 +88,8 @@ inline constexpr const char* kPublishedWeb =
     "index.html shows the bar and the lines to paste.";
 inline constexpr const char* kPublishWebFailed = "The bar could not be published.\n\n%1";
 inline constexpr const char* kSoundsNotFound = "\n\nThese sounds were not found: %1";
+inline constexpr const char* kSoundsNotSounds =
+    "\n\nThese files were not published, as they are not sounds with the .snd header: %1";
 inline constexpr const char* kImagesAndSoundsHint =
     "Displays the folder with the images and sounds required for this applet.";
 

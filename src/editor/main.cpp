@@ -504,6 +504,11 @@ void TmainWindow::publishForWeb() {
         for (const std::string& name : report.missing) names << QFile::decodeName(name.c_str());
         message += QString(texts::kSoundsNotFound).arg(names.join(", "));
     }
+    if (!report.refused.empty()) {
+        QStringList names;
+        for (const std::string& name : report.refused) names << QFile::decodeName(name.c_str());
+        message += QString(texts::kSoundsNotSounds).arg(names.join(", "));
+    }
     dialogs_.showMessage(message);
 }
 
