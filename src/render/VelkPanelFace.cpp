@@ -1,6 +1,5 @@
 #include "render/VelkPanelFace.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <limits>
 
@@ -59,17 +58,15 @@ void drawCaptions(const TVelkPanel& face, FaceDrawing& drawing) {
     drawing.captioned.setArea(area);
     drawing.captioned.draw(drawing.faceRaster, 0, 0);
 
-    QImage image = drawing.captioned.image();
-    QPainter painter(&image);
-    painter.translate(-area.left, -area.top);
-    const QRect faceBox(0, 0, face.width(), face.height());
+    const Rect faceBox{0, 0, face.width(), face.height()};
     if (drawing.shadowShown) {
         const QRect box(-1, -1, face.width(), face.height());
-        painter.setClipRect(box.intersected(faceBox));
-        drawing.shadowLayer.draw(painter, text, box);
+        drawing.shadowLayer.draw(
+            drawing.captioned, text, box,
+            Rect{-1, -1, face.width() - 1, face.height() - 1}.intersected(faceBox));
     }
-    painter.setClipRect(faceBox);
-    drawing.mainLayer.draw(painter, text, faceBox);
+    drawing.mainLayer.draw(drawing.captioned, text, QRect(0, 0, face.width(), face.height()),
+                           faceBox);
 }
 
 void drawFace(TVelkPanel& face, FaceDrawing& drawing, const Raster& canvasRaster,
