@@ -4,6 +4,11 @@
 
 namespace wendle {
 
+size_t qHash(const CaptionCache::Key& key, size_t seed) {
+    return qHashMulti(seed, key.text, quintptr(key.typeface), key.points, key.style, key.alignment,
+                      key.width, key.height);
+}
+
 CaptionCache& CaptionCache::instance() {
     static CaptionCache cache;
     return cache;
@@ -12,16 +17,7 @@ CaptionCache& CaptionCache::instance() {
 std::shared_ptr<const CaptionMask> CaptionCache::mask(const QString& text, const QFont& font,
                                                       const char* typeface, int points, int style,
                                                       int alignment, int width, int height) {
-    // Everything the covered pixels depend on; the text last, so no field
-    // can run into another.
-    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|")
-                            .arg(QLatin1StringView(typeface))
-                            .arg(points)
-                            .arg(style)
-                            .arg(alignment)
-                            .arg(width)
-                            .arg(height) +
-                        text;
+    const Key key{text, typeface, points, style, alignment, width, height};
     {
         const std::lock_guard lock(mutex_);
         if (!enabled_)

@@ -33,10 +33,24 @@ class CaptionCache {
 
     static constexpr qsizetype kMaxEntries = 2048;
 
+    // Everything the covered pixels depend on.
+    struct Key {
+        QString text;
+        const char* typeface;  // from the typeface table: one pointer per name
+        int points;
+        int style;
+        int alignment;
+        int width;
+        int height;
+        bool operator==(const Key&) const = default;
+    };
+
   private:
     mutable std::mutex mutex_;
     bool enabled_ = true;
-    QHash<QString, std::shared_ptr<const CaptionMask>> masks_;
+    QHash<Key, std::shared_ptr<const CaptionMask>> masks_;
 };
+
+size_t qHash(const CaptionCache::Key& key, size_t seed = 0);
 
 }  // namespace wendle

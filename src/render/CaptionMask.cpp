@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <cstring>
+#include <vector>
 
 #include "render/CaptionLayout.h"
 
@@ -24,8 +26,12 @@ std::unique_ptr<CaptionMask> CaptionMask::make(const QString& text, const QFont&
     if (width <= 0 || height <= 0 || std::int64_t(width) * height > kMaxMaskPixels)
         return nullptr;
     // The same pixel format and painter calls as drawing straight onto a
-    // face, so the covered pixels are the same ones.
-    QImage image(width, height, QImage::Format_RGB32);
+    // face, so the covered pixels are the same ones. The image is kept for
+    // the next mask of the same size (a bar's faces mostly share theirs), and
+    // with it the paint engine the painter would otherwise build anew.
+    thread_local QImage image;
+    if (image.width() != width || image.height() != height)
+        image = QImage(width, height, QImage::Format_RGB32);
     image.fill(kBlank);
     {
         QPainter painter(&image);
@@ -37,8 +43,15 @@ std::unique_ptr<CaptionMask> CaptionMask::make(const QString& text, const QFont&
         }
     }
     auto mask = std::make_unique<CaptionMask>();
+    // Most rows of a face hold no ink at all; comparing them with a blank
+    // row whole is several times quicker than looking at each pixel.
+    thread_local std::vector<QRgb> blankRow;
+    blankRow.resize(std::size_t(width), kBlank);
+    const std::size_t rowBytes = std::size_t(width) * sizeof(QRgb);
     for (int y = 0; y < height; ++y) {
         const QRgb* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (std::memcmp(pixels, blankRow.data(), rowBytes) == 0)
+            continue;
         int x = 0;
         while (x < width) {
             if (pixels[x] == kBlank) {
