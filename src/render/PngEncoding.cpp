@@ -12,18 +12,16 @@ constexpr int kMaxPaletteColours = 256;
 
 // The colours of a picture in order of first appearance, and each pixel's
 // index among them, while there are no more than a palette holds. An open
-// hash table of twice the palette's size: a bar has few colours, long runs
-// of the same one, and most pictures give up early.
+// hash table of twice the palette's size: a bar has few colours, and a
+// picture with many gives up early.
 class PaletteBuilder {
   public:
     // The index of colour, or nullopt once the palette is full.
     std::optional<uchar> indexOf(QRgb colour) {
-        if (colour == lastColour_ && count_ > 0)
-            return lastIndex_;
         std::size_t slot = hash(colour);
         while (used_[slot]) {
             if (keys_[slot] == colour)
-                return remember(colour, indexes_[slot]);
+                return indexes_[slot];
             slot = (slot + 1) % kSlots;
         }
         if (count_ == kMaxPaletteColours)
@@ -33,26 +31,19 @@ class PaletteBuilder {
         indexes_[slot] = uchar(count_);
         table_.push_back(colour);
         ++count_;
-        return remember(colour, indexes_[slot]);
+        return indexes_[slot];
     }
     const QList<QRgb>& table() const { return table_; }
 
   private:
     static constexpr std::size_t kSlots = 2 * kMaxPaletteColours;
     static std::size_t hash(QRgb colour) { return (colour * 2654435761u >> 7) % kSlots; }
-    uchar remember(QRgb colour, uchar index) {
-        lastColour_ = colour;
-        lastIndex_ = index;
-        return index;
-    }
 
     std::array<QRgb, kSlots> keys_{};
     std::array<uchar, kSlots> indexes_{};
     std::array<bool, kSlots> used_{};
     QList<QRgb> table_;
     int count_ = 0;
-    QRgb lastColour_ = 0;
-    uchar lastIndex_ = 0;
 };
 
 // The same pixels with a palette, or a null image when there are too many
@@ -62,17 +53,23 @@ QImage withPalette(const QImage& image) {
     if (indexed.isNull())
         return QImage();
     PaletteBuilder palette;
-    const bool opaque = !image.hasAlphaChannel();
+    // An opaque format's unused byte is not part of the colour.
+    const QRgb opaqueBits = image.hasAlphaChannel() ? 0 : 0xFF000000u;
     for (int y = 0; y < image.height(); ++y) {
         const QRgb* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         uchar* out = indexed.scanLine(y);
-        for (int x = 0; x < image.width(); ++x) {
-            // An opaque format's unused byte is not part of the colour.
-            const QRgb colour = opaque ? (in[x] | 0xFF000000u) : in[x];
+        const int width = image.width();
+        int x = 0;
+        while (x < width) {
+            const QRgb colour = in[x] | opaqueBits;
             const std::optional<uchar> index = palette.indexOf(colour);
             if (!index)
                 return QImage();
-            out[x] = *index;
+            // Drawn bars are long runs of one colour.
+            const uchar value = *index;
+            do {
+                out[x++] = value;
+            } while (x < width && (in[x] | opaqueBits) == colour);
         }
     }
     indexed.setColorTable(palette.table());
