@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "editor/AppletView.h"
+#include "editor/FirstPaintExit.h"
+#include "editor/Preview.h"
 #include "editor/QtUserDialogs.h"
 #include "editor/main.h"
 
@@ -18,5 +21,6 @@ int main(int argc, char** argv) {
     arguments.removeFirst();
     window->startUp(arguments);
     window->showCentred();
+    wendle::FirstPaintExit::watchIfAsked({window->centralWidget(), window->preview()->view()});
     return app.exec();
 }
