@@ -53,3 +53,29 @@ google_ratio() {
             $1 == anchor { a = $4 }
             END { if (p > 0 && a > 0) printf "%.2f\n", p / a; else exit 1 }'
 }
+
+# start_display: a virtual X display for the programs with windows, started
+# here (and stopped on exit) unless WENDLE_BENCH_DISPLAY names one.
+start_display() {
+    if [ -n "${WENDLE_BENCH_DISPLAY:-}" ]; then
+        DISPLAY=$WENDLE_BENCH_DISPLAY
+        export DISPLAY
+        return 0
+    fi
+    command -v Xvfb >/dev/null || return 1
+    for n in $(seq 150 199); do
+        [ -e "/tmp/.X$n-lock" ] || break
+    done
+    Xvfb ":$n" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+    DISPLAY=":$n"
+    export DISPLAY
+    # Ready once a client can connect.
+    for _ in $(seq 1 50); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        [ -e "/tmp/.X11-unix/X$n" ] && sleep 0.2 && return 0
+        sleep 0.1
+    done
+    return 1
+}
