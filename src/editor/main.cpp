@@ -208,7 +208,18 @@ void TmainWindow::createDocumentWindows() {
     // Owned by the main window, so it stays above it and closes with it.
     preview_ = new TPreviewWindow(*this, document::newDocumentApplet(), this);
     preview_->applet().setObserver(this);
-    properties_ = new TPropertiesWindow(*this, this);
+    properties_ = nullptr;
+}
+
+TPropertiesWindow* TmainWindow::properties() {
+    // Built when first asked for rather than with every document: it is
+    // the largest window, and many sessions never open it.
+    if (!properties_) {
+        properties_ = new TPropertiesWindow(*this, this);
+        properties_->setApplyToAllStates(true);
+        properties_->updatePropertiesWindow();
+    }
+    return properties_;
 }
 
 void TmainWindow::showCentred() {
@@ -261,10 +272,8 @@ void TmainWindow::resetDocument() {
     if (isVisible())
         placePreview();
     applet().setModified(false);
-    properties_->hide();
     UpDateGeneralWindow();
     buttonsTab_->clearRows();
-    properties_->setApplyToAllStates(true);
 }
 
 void TmainWindow::UpDateGeneralWindow() {
@@ -537,20 +546,21 @@ void TmainWindow::showButtonProperties() {
         return;
     }
     updatePropertiesWindow();
-    if (!properties_->property("placed").toBool()) {
+    TPropertiesWindow* window = properties();
+    if (!window->property("placed").toBool()) {
         // The first time, over the main window's tabs rather than wherever
         // the window system puts a new window.
-        properties_->adjustSize();
-        QRect frame = properties_->frameGeometry();
+        window->adjustSize();
+        QRect frame = window->frameGeometry();
         frame.moveCenter(frameGeometry().center());
         const QRect screen = this->screen()->availableGeometry();
         frame.moveTop(std::max(frame.top(), screen.top()));
         frame.moveLeft(std::max(frame.left(), screen.left()));
-        properties_->move(frame.topLeft());
-        properties_->setProperty("placed", true);
+        window->move(frame.topLeft());
+        window->setProperty("placed", true);
     }
-    properties_->show();
-    properties_->raise();
+    window->show();
+    window->raise();
 }
 
 void TmainWindow::buttonAdded(TVelkForm& applet, int slot) {
