@@ -109,13 +109,18 @@ void DrawBorder(TVelkPanel& face, const Raster& canvasRaster) {
 
 void paintFace(TVelkPanel& face, const Raster& canvasRaster, std::uint64_t canvasGeneration,
                Raster& target) {
+    paintFace(face, canvasRaster, canvasGeneration, target, target.area());
+}
+
+void paintFace(TVelkPanel& face, const Raster& canvasRaster, std::uint64_t canvasGeneration,
+               Raster& target, const Rect& clip) {
     const int w = face.width(), h = face.height();
     if (w <= 0 || h <= 0)
         return;
     const Rect bounds = Rect::fromSize(face.left(), std::int64_t(face.top()) - kToolBarStrip, w, h);
     const Rect onTarget = bounds.intersected(target.area());
     // A face out of sight gets no raster at all.
-    if (onTarget.empty())
+    if (onTarget.empty() || onTarget.intersected(clip).empty())
         return;
     const Rect area = onTarget.translated(-bounds.left, -bounds.top);
 
@@ -137,7 +142,7 @@ void paintFace(TVelkPanel& face, const Raster& canvasRaster, std::uint64_t canva
             drawing.drawn = std::move(wanted);
     }
     if (!drawing.faceRaster.empty())
-        target.draw(drawing.shown(), bounds.left, bounds.top);
+        target.draw(drawing.shown(), bounds.left, bounds.top, clip);
 }
 
 }  // namespace wendle
