@@ -122,6 +122,8 @@ TEST_F(GeneralTabEditing, TypedHeightSizesThePreviewAndAResizedPreviewShowsInThe
     EXPECT_EQ(applet().clientWidth(), 240);
     EXPECT_EQ(main->preview()->width(), 240);
 
+    QEvent enter(QEvent::Enter);  // the user reaches the window, then resizes it
+    QCoreApplication::sendEvent(main->preview(), &enter);
     main->preview()->resize(240, 125);
     QCoreApplication::processEvents();
     EXPECT_EQ(applet().clientHeight(), 125);
@@ -259,6 +261,8 @@ TEST_F(GeneralTabEditing, BrowsingForTheImageStoresTheFileNameAndItsPath) {
     ASSERT_EQ(dialogs.fileRequests.size(), 1);
     EXPECT_EQ(dialogs.fileRequests[0].title, "Open Image");
     EXPECT_EQ(dialogs.fileRequests[0].folder, main->programFolder() + "Button Images");
+    for (const QString& entry : dialogs.fileRequests[0].filter.split(";;"))
+        EXPECT_EQ(entry.count('('), 1) << entry.toStdString();
     EXPECT_EQ(applet().imageName(), "night sky.jpg");
     EXPECT_EQ(applet().imagePath(), "/pictures/night sky.jpg");
     EXPECT_EQ(control<QLineEdit>("eBkImage")->text(), "night sky.jpg");
