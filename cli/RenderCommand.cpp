@@ -1,4 +1,3 @@
-#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 #include <algorithm>
@@ -15,6 +14,7 @@
 #include "render/AppletPainter.h"
 #include "render/HeadlessGui.h"
 #include "render/LoadImage.h"
+#include "render/PngEncoding.h"
 
 namespace wendle::cli {
 
@@ -112,15 +112,6 @@ std::string parseOptions(const std::vector<std::string>& args, Options& options)
     options.document = files[0];
     options.out = files[1];
     return {};
-}
-
-QByteArray encodePng(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        return {};
-    return bytes;
 }
 
 int runRender(const std::vector<std::string>& args) {

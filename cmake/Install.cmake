@@ -1,6 +1,7 @@
 # cmake --install lays out the program as a desktop user expects it:
 #
-#   <prefix>/share/wendle/          the program folder: wendle, wendle-cli,
+#   <prefix>/share/wendle/          the program folder: wendle, wendle-cli
+#                                   (and wendle-cli-draw, which it starts),
 #                                   the templates, "Button Images", "Sounds",
 #                                   "Wendle Help.html", "Samples.html", "Samples"
 #   <prefix>/bin/wendle, wendle-cli links to the programs in that folder, so
@@ -17,7 +18,7 @@ set(WENDLE_INSTALL_FOLDER ${CMAKE_INSTALL_DATADIR}/wendle)
 set(program ${WENDLE_PROGRAM_DIR})
 set(icons ${CMAKE_BINARY_DIR}/resources/icons)
 
-install(TARGETS wendle wendle-cli RUNTIME DESTINATION ${WENDLE_INSTALL_FOLDER})
+install(TARGETS wendle wendle-cli wendle-cli-draw RUNTIME DESTINATION ${WENDLE_INSTALL_FOLDER})
 install(DIRECTORY "${program}/Button Images" "${program}/Sounds" "${program}/Samples"
         DESTINATION ${WENDLE_INSTALL_FOLDER})
 install(FILES "${program}/Wendle Help.html" "${program}/Samples.html" "${program}/Wendle.png"

@@ -226,7 +226,18 @@ void TmainWindow::createDocumentWindows(std::unique_ptr<TVelkForm> applet) {
     // Owned by the main window, so it stays above it and closes with it.
     preview_ = new TPreviewWindow(*this, std::move(applet), this);
     preview_->applet().setObserver(this);
-    properties_ = new TPropertiesWindow(*this, this);
+    properties_ = nullptr;
+}
+
+TPropertiesWindow* TmainWindow::properties() {
+    // Built when first asked for rather than with every document: it is
+    // the largest window, and many sessions never open it.
+    if (!properties_) {
+        properties_ = new TPropertiesWindow(*this, this);
+        properties_->setApplyToAllStates(true);
+        properties_->updatePropertiesWindow();
+    }
+    return properties_;
 }
 
 void TmainWindow::showCentred() {
@@ -295,14 +306,12 @@ void TmainWindow::installApplet(std::unique_ptr<TVelkForm> applet) {
     preview_->followAppletSize();
     if (isVisible())
         placePreview();
-    properties_->hide();
     UpDateGeneralWindow();
     // The list follows the buttons the applet already holds.
     buttonsTab_->clearRows();
     TVelkForm& current = this->applet();
     for (int slot : current.usedSlots()) buttonAdded(current, slot);
     for (int slot : current.selectedSlots()) selectionChanged(current, slot, true);
-    properties_->setApplyToAllStates(true);
     // Whoever copies from the HTML pane must get this document's block.
     // Building it fills the applet's empty texts, so it is built only where
     // it shows; a hidden pane is emptied and built when its tab opens.
@@ -642,20 +651,21 @@ void TmainWindow::showButtonProperties() {
         return;
     }
     updatePropertiesWindow();
-    if (!properties_->property("placed").toBool()) {
+    TPropertiesWindow* window = properties();
+    if (!window->property("placed").toBool()) {
         // The first time, over the main window's tabs rather than wherever
         // the window system puts a new window.
-        properties_->adjustSize();
-        QRect frame = properties_->frameGeometry();
+        window->adjustSize();
+        QRect frame = window->frameGeometry();
         frame.moveCenter(frameGeometry().center());
         const QRect screen = this->screen()->availableGeometry();
         frame.moveTop(std::max(frame.top(), screen.top()));
         frame.moveLeft(std::max(frame.left(), screen.left()));
-        properties_->move(frame.topLeft());
-        properties_->setProperty("placed", true);
+        window->move(frame.topLeft());
+        window->setProperty("placed", true);
     }
-    properties_->show();
-    properties_->raise();
+    window->show();
+    window->raise();
 }
 
 void TmainWindow::buttonAdded(TVelkForm& applet, int slot) {

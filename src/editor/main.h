@@ -43,7 +43,8 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // The current applet, owned by the preview window.
     TVelkForm& applet();
     TPreviewWindow* preview() const { return preview_; }
-    TPropertiesWindow* properties() const { return properties_; }
+    // The properties window, built the first time it is needed.
+    TPropertiesWindow* properties();
     GeneralTab* generalTab() const { return generalTab_; }
     ButtonsTab* buttonsTab() const { return buttonsTab_; }
     HtmlTab* htmlTab() const { return htmlTab_; }
