@@ -1,12 +1,10 @@
 #include "accessibility/FaceSnapshot.h"
 
-#include <QImage>
-#include <QPainter>
-
 #include "accessibility/Contrast.h"
 #include "model/VelkPanel.h"
 #include "render/CaptionLayer.h"
 #include "render/FaceDrawing.h"
+#include "render/Raster.h"
 #include "render/Typeface.h"
 #include "render/VelkFormCanvas.h"
 #include "render/VelkPanelFace.h"
@@ -16,26 +14,28 @@ namespace wendle::accessibility {
 
 namespace {
 
-// The main layer drawn alone on a clear picture of the face, as the face
-// draws it: clipped to the face.
+// The main layer drawn alone, as the face draws it (clipped to the face),
+// over two different grounds: a pixel is ink where either ground changed,
+// so a caption in the very colour of one ground still shows on the other.
 InkMask inkOf(const TVelkPanel& panel, const FaceDrawing& drawing, const Rect& area) {
     InkMask mask(area);
     if (!drawing.hasCaption || area.empty())
         return mask;
-    QImage image(area.width(), area.height(), QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        painter.translate(-area.left, -area.top);
-        const QRect faceBox(0, 0, panel.width(), panel.height());
-        painter.setClipRect(faceBox);
-        drawing.mainLayer.draw(painter, fromWindows1252(panel.caption()), faceBox);
-    }
-    for (int y = area.top; y < area.bottom; ++y) {
-        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y - area.top));
-        for (int x = area.left; x < area.right; ++x) {
-            if (qAlpha(row[x - area.left]) != 0)
-                mask.set(x, y);
+    const QRect faceBox(0, 0, panel.width(), panel.height());
+    const Rect clip = area.intersected(Rect::fromSize(0, 0, panel.width(), panel.height()));
+    const QString caption = fromWindows1252(panel.caption());
+    constexpr Colour kGrounds[] = {0x000000, 0xFFFFFF};
+    for (const Colour ground : kGrounds) {
+        Raster raster;
+        if (!raster.setArea(area))
+            return mask;
+        raster.fill(ground);
+        drawing.mainLayer.draw(raster, caption, faceBox, clip);
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                if (raster.colourAt(x, y) != ground)
+                    mask.set(x, y);
+            }
         }
     }
     return mask;
