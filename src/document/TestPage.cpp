@@ -19,7 +19,11 @@ std::string testPageText(const std::vector<std::string>& htmlLines) {
     std::string page;
     auto line = [&page](const std::string& text) { page += text + kLineEnd; };
     line("<html>");
-    line("  <body bgcolor=\"#000000\">");
+    // On black, the browsers' own link blue (#0000EE) is unreadable: the
+    // alternative HTML's links and text get colours of at least 4.5:1.
+    line(
+        "  <body bgcolor=\"#000000\" text=\"#FFFFFF\" link=\"#8AB4F8\" vlink=\"#C58AF9\" "
+        "alink=\"#FFD54F\">");
     line("    <p align=\"center\">");
     for (const std::string& html : htmlLines) line("      " + html);
     line("    </p>");

@@ -78,6 +78,11 @@ QString QtUserDialogs::chooseSaveFile(const FileRequest& request) {
     return dialog.selectedFiles().front();
 }
 
+QString QtUserDialogs::chooseFolder(const QString& title, const QString& start) {
+    return QFileDialog::getExistingDirectory(dialogParent(parent_), title, start,
+                                             fileOptions() | QFileDialog::ShowDirsOnly);
+}
+
 namespace {
 
 std::string localPath(const QString& path) {

@@ -73,6 +73,24 @@ inline constexpr const char* kScriptFileNote =
     "and copy velkbutton.js, which the .class Files folder holds, with the class files.";
 inline constexpr const char* kPutAllFiles = "Make sure you put ALL of these files on your site.";
 inline constexpr const char* kClassFilesHint = "Displays the folder with velkbutton.class";
+
+// The HTML tab's two panes: the applet tag, and the bar for today's web.
+inline constexpr const char* kHtmlPane = "HTML";
+inline constexpr const char* kWebPane = "Web";
+inline constexpr const char* kWebIntro =
+    "For today's web: a bar of real links that works without scripts, looks exactly like the "
+    "preview and fits phones. Publish it into a folder, upload everything in that folder beside "
+    "your page, and paste this where the bar belongs:";
+inline constexpr const char* kCopyWeb = "&Copy";
+inline constexpr const char* kPublishWeb = "Publish for the &Web...";
+inline constexpr const char* kPublishWebMenu = "Publish for the &Web...";
+inline constexpr const char* kPublishWebTitle = "Publish for the Web";
+inline constexpr const char* kWebBarTooLarge = "The bar is too large to be drawn.";
+inline constexpr const char* kPublishedWeb =
+    "The bar is published in %1.\n\nUpload every file of that folder beside your page; "
+    "index.html shows the bar and the lines to paste.";
+inline constexpr const char* kPublishWebFailed = "The bar could not be published.\n\n%1";
+inline constexpr const char* kSoundsNotFound = "\n\nThese sounds were not found: %1";
 inline constexpr const char* kImagesAndSoundsHint =
     "Displays the folder with the images and sounds required for this applet.";
 

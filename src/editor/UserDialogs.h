@@ -35,6 +35,8 @@ class UserDialogs {
     virtual QString chooseOpenFile(const FileRequest& request) = 0;
     // A file to save to (the dialog asks before overwriting); empty on Cancel.
     virtual QString chooseSaveFile(const FileRequest& request) = 0;
+    // A folder (it may be made in the dialog); empty on Cancel.
+    virtual QString chooseFolder(const QString& title, const QString& start) = 0;
 
     // The local page showing the help document at a topic (0: its start),
     // made ready for a browser; the editor starts the browser itself.

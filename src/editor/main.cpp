@@ -37,6 +37,7 @@
 #include "platform/Folders.h"
 #include "render/LoadImage.h"
 #include "settings/ProgramSettings.h"
+#include "web/WebExport.h"
 
 namespace wendle {
 
@@ -126,6 +127,7 @@ void TmainWindow::buildMenus() {
     add(file, "saveMenuItem", texts::kSaveApplet, &TmainWindow::saveDocument, QKeySequence::Save);
     add(file, "SaveAsMenuItem", texts::kSaveAppletAs, &TmainWindow::saveDocumentAs,
         QKeySequence("Ctrl+Shift+S"));
+    add(file, "publishWebMenuItem", texts::kPublishWebMenu, &TmainWindow::publishForWeb);
     file->addSeparator();
     add(file, "exitMenuItem", texts::kExit, &QWidget::close, QKeySequence("Ctrl+Q"));
 
@@ -190,6 +192,7 @@ void TmainWindow::buildTabs() {
     htmlTab_->setObjectName("HTMLTab");
     connect(htmlTab_, &HtmlTab::imagesAndSoundsClicked, this, &TmainWindow::showImagesAndSounds);
     connect(htmlTab_, &HtmlTab::classFilesClicked, this, &TmainWindow::showClassFiles);
+    connect(htmlTab_, &HtmlTab::publishWebClicked, this, &TmainWindow::publishForWeb);
     tabs_->addTab(generalTab_, texts::kGeneralTab);
     tabs_->addTab(buttonsTab_, texts::kButtonsTab);
     tabs_->addTab(htmlTab_, texts::kHtmlTab);
@@ -438,6 +441,33 @@ void TmainWindow::showImagesAndSounds() {
     }
     const QString folder = QFile::decodeName(folders.requiredFiles().c_str());
     launchProgram(folder, folder, folder);
+}
+
+void TmainWindow::publishForWeb() {
+    const QString documentPath = QFile::decodeName(applet().documentPath().c_str());
+    const QString start =
+        documentPath.isEmpty() ? QDir::homePath() : QFileInfo(documentPath).absolutePath();
+    const QString folder = dialogs_.chooseFolder(texts::kPublishWebTitle, start);
+    if (folder.isEmpty())
+        return;
+    QString program = programFolder_;
+    if (!program.endsWith('/'))
+        program += '/';
+    web::WebExportReport report;
+    const auto problem = web::exportForWeb(applet(), QFile::encodeName(folder).toStdString(),
+                                           QFile::encodeName(program).toStdString(), report);
+    if (problem) {
+        dialogs_.showMessage(
+            QString(texts::kPublishWebFailed).arg(QFile::decodeName(problem->c_str())));
+        return;
+    }
+    QString message = QString(texts::kPublishedWeb).arg(folder);
+    if (!report.missing.empty()) {
+        QStringList names;
+        for (const std::string& name : report.missing) names << QFile::decodeName(name.c_str());
+        message += QString(texts::kSoundsNotFound).arg(names.join(", "));
+    }
+    dialogs_.showMessage(message);
 }
 
 void TmainWindow::showClassFiles() {

@@ -109,6 +109,8 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // "Required Files", ".class Files" fills and opens "Velkbutton".
     void showImagesAndSounds();
     void showClassFiles();
+    // Writes the bar for today's web into a folder the user chooses.
+    void publishForWeb();
     // Opens a folder in the desktop's file browser, or starts a program with
     // the parameters as its one argument in the working folder. A file name
     // without a folder is taken from the working folder. The error text when

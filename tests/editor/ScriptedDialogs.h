@@ -19,6 +19,7 @@ class ScriptedDialogs : public UserDialogs {
     std::deque<std::optional<Colour>> colours;  // next colour choices; Cancel when empty
     std::deque<QString> openFiles;              // next chosen files; Cancel when empty
     std::deque<QString> saveFiles;
+    std::deque<QString> folders;
     QList<Colour> colourStarts;  // the start colour of every colour dialog
     QList<FileRequest> fileRequests;
     QList<int> helpTopics;  // every help topic opened (0: contents)
@@ -55,6 +56,10 @@ class ScriptedDialogs : public UserDialogs {
     QString chooseSaveFile(const FileRequest& request) override {
         fileRequests << request;
         return next(saveFiles);
+    }
+    QString chooseFolder(const QString& title, const QString& start) override {
+        fileRequests << FileRequest{title, {}, start, {}};
+        return next(folders);
     }
 
     // The page prepareHelp hands back for a topic.
