@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,14 +26,25 @@ const Command kWeb{
 const CommandRegistration registration{kWeb};
 
 // The bar is drawn from the document's pictures, found as Open finds them.
+// A picture refused by a limit is left out and said once.
 class PictureLoadingHost : public document::AppletDocumentHost {
   public:
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override {
-        LoadImage(applet, fallbackFolder);
+        note(LoadImage(applet, fallbackFolder));
     }
-    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) override {
-        LoadImage(panel, fallbackFolder);
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                        const std::string& fallbackFolder) override {
+        note(LoadImage(applet, panel, fallbackFolder));
     }
+
+  private:
+    void note(const LoadImageReport& report) {
+        if (!report.refusedByLimit() || told_.count(report.message))
+            return;
+        told_.insert(report.message);
+        std::fprintf(stderr, "wendle-cli web: %s\n", report.message.c_str());
+    }
+    std::set<std::string> told_;
 };
 
 int runWeb(const std::vector<std::string>& args) {
@@ -54,6 +66,11 @@ int runWeb(const std::vector<std::string>& args) {
         web::exportForWeb(host.applet(), files[1], platform::programFolder(), report);
     for (const std::string& sound : report.missing)
         std::fprintf(stderr, "wendle-cli web: the sound '%s' was not found\n", sound.c_str());
+    for (const std::string& sound : report.refused)
+        std::fprintf(stderr,
+                     "wendle-cli web: '%s' was not published: it is not a sound with the .snd "
+                     "header\n",
+                     sound.c_str());
     if (problem) {
         std::fprintf(stderr, "wendle-cli web: %s\n", problem->c_str());
         return 1;

@@ -29,7 +29,8 @@ class EditorDocumentHost : public document::LifecycleHost {
     void updateGeneralWindow() override;
     void setButtonListCaption(int ordinal, const std::string& name) override;
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override;
-    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) override;
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                        const std::string& fallbackFolder) override;
     void htmlRebuilt(const std::vector<std::string>& lines) override;
 
   private:

@@ -91,6 +91,8 @@ inline constexpr const char* kPublishedWeb =
     "index.html shows the bar and the lines to paste.";
 inline constexpr const char* kPublishWebFailed = "The bar could not be published.\n\n%1";
 inline constexpr const char* kSoundsNotFound = "\n\nThese sounds were not found: %1";
+inline constexpr const char* kSoundsNotSounds =
+    "\n\nThese files were not published, as they are not sounds with the .snd header: %1";
 inline constexpr const char* kImagesAndSoundsHint =
     "Displays the folder with the images and sounds required for this applet.";
 
@@ -112,6 +114,11 @@ inline constexpr const char* kSearch = "&Search for Browsers";
 inline constexpr const char* kClose = "&Close";
 // Shown while the searches run.
 inline constexpr const char* kSearchingHint = "Searching the fixed drives for browsers";
+// The line under the list: how far the search has come, and how it ended.
+inline constexpr const char* kSearching = "Searching… %1 folders so far";
+inline constexpr const char* kSearchFinished = "Search finished: %1 folders searched.";
+inline constexpr const char* kSearchStopped = "Search stopped after %1 folders.";
+inline constexpr const char* kNotSearched = "%1 folders or files could not be searched.";
 }  // namespace browser
 
 }  // namespace wendle::texts

@@ -17,6 +17,10 @@
 #include "document/PublishMessages.h"
 #include "document/TestPage.h"
 #include "editor/About.h"
+#include "editor/AccessibilityBadge.h"
+#include "editor/AccessibilityMonitor.h"
+#include "editor/AccessibilityTexts.h"
+#include "editor/AccessibilityWindow.h"
 #include "editor/Advanced.h"
 #include "editor/AppletView.h"
 #include "editor/Browser.h"
@@ -45,7 +49,8 @@ TmainWindow::TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWi
     : QMainWindow(parent),
       dialogs_(dialogs),
       programFolder_(programFolder),
-      lifecycle_(documentHost_, QFile::encodeName(programFolder).toStdString()) {
+      lifecycle_(documentHost_, QFile::encodeName(programFolder).toStdString()),
+      pictureMessages_(new PictureMessages(dialogs, this)) {
     // The desktop services and the working folders look beside the same
     // program as the editor does.
     platform::overrideProgramFolder(QFile::encodeName(programFolder).toStdString());
@@ -53,6 +58,10 @@ TmainWindow::TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWi
     setWindowTitle(texts::kAppTitle);
     buildMenus();
     buildTabs();
+    accessibility_ = new AccessibilityMonitor(*this, this);
+    accessibilityBadge_ = new AccessibilityBadge(*tabs_, *buttonsTab_, this);
+    connect(accessibility_, &AccessibilityMonitor::findingsChanged, this,
+            [this] { accessibilityBadge_->show(int(accessibility_->findings().size())); });
     resize(720, 520);
     createSettings();
     browserWindow_ = new TBrowserWindow(*this, this);
@@ -79,6 +88,9 @@ void TmainWindow::createSettings() {
                                       const std::string& fileName,
                                       int) { reopenDocument(QFile::decodeName(fileName.c_str())); };
     AppSettings_->OnMRUChange = [this](TPFormSettings&) { rebuildReopenMenu(); };
+    AppSettings_->OnStoreProblem = [this](TPSettings&, const std::string& message) {
+        dialogs_.showMessage(QFile::decodeName(message.c_str()));
+    };
     PAppSettings_ = createPAppSettings(settingsOwner_.get());
     AppSettings_->restore();
     rebuildReopenMenu();
@@ -153,6 +165,9 @@ void TmainWindow::buildMenus() {
     add(options, "Advanced1", texts::kAdvanced, &TmainWindow::showAdvancedOptions);
     add(options, "Browser", texts::kBrowser, &TmainWindow::showBrowserChooser);
     add(options, "Alig1", texts::kAlignmentGrid, &TmainWindow::showAlignmentGrid);
+    options->addSeparator();
+    add(options, "CheckAccessibility1", texts::kCheckAccessibility,
+        &TmainWindow::checkAccessibility);
 
     QMenu* help = menuBar()->addMenu(texts::kHelpMenu);
     add(help, "Help2", texts::kHelp, &TmainWindow::showHelp, QKeySequence::HelpContents);
@@ -211,7 +226,18 @@ void TmainWindow::createDocumentWindows(std::unique_ptr<TVelkForm> applet) {
     // Owned by the main window, so it stays above it and closes with it.
     preview_ = new TPreviewWindow(*this, std::move(applet), this);
     preview_->applet().setObserver(this);
-    properties_ = new TPropertiesWindow(*this, this);
+    properties_ = nullptr;
+}
+
+TPropertiesWindow* TmainWindow::properties() {
+    // Built when first asked for rather than with every document: it is
+    // the largest window, and many sessions never open it.
+    if (!properties_) {
+        properties_ = new TPropertiesWindow(*this, this);
+        properties_->setApplyToAllStates(true);
+        properties_->updatePropertiesWindow();
+    }
+    return properties_;
 }
 
 void TmainWindow::showCentred() {
@@ -280,14 +306,12 @@ void TmainWindow::installApplet(std::unique_ptr<TVelkForm> applet) {
     preview_->followAppletSize();
     if (isVisible())
         placePreview();
-    properties_->hide();
     UpDateGeneralWindow();
     // The list follows the buttons the applet already holds.
     buttonsTab_->clearRows();
     TVelkForm& current = this->applet();
     for (int slot : current.usedSlots()) buttonAdded(current, slot);
     for (int slot : current.selectedSlots()) selectionChanged(current, slot, true);
-    properties_->setApplyToAllStates(true);
     // Whoever copies from the HTML pane must get this document's block.
     // Building it fills the applet's empty texts, so it is built only where
     // it shows; a hidden pane is emptied and built when its tab opens.
@@ -295,6 +319,8 @@ void TmainWindow::installApplet(std::unique_ptr<TVelkForm> applet) {
         rebuildHtmlPane();
     else
         htmlTab_->setLines({});
+    if (accessibility_)
+        accessibility_->documentChanged();
 }
 
 void TmainWindow::UpDateGeneralWindow() {
@@ -317,11 +343,24 @@ std::vector<std::string> TmainWindow::rebuildHtmlPane() {
 void TmainWindow::updatePropertiesWindow() {
     if (properties_)
         properties_->updatePropertiesWindow();
+    if (accessibility_)
+        accessibility_->documentChanged();
 }
 
 void TmainWindow::repaintPreview() {
     if (preview_)
         preview_->view()->update();
+    if (accessibility_)
+        accessibility_->documentChanged();
+}
+
+void TmainWindow::checkAccessibility() {
+    if (!accessibilityWindow_)
+        accessibilityWindow_ = new AccessibilityWindow(*this, *accessibility_, this);
+    accessibility_->checkNow();
+    accessibilityWindow_->show();
+    accessibilityWindow_->raise();
+    accessibilityWindow_->activateWindow();
 }
 
 void TmainWindow::appletResized() {
@@ -403,13 +442,23 @@ document::WorkingFolders TmainWindow::workingFolders() const {
     return {QFile::encodeName(programFolder_).toStdString(), platform::workingFolderBase()};
 }
 
+void TmainWindow::showSkippedFiles(const std::vector<std::string>& skipped) {
+    // File paths are the file system's bytes; the name after them is too.
+    QStringList lines;
+    for (const std::string& line : skipped) lines << QFile::decodeName(line.c_str());
+    if (!lines.isEmpty())
+        dialogs_.showMessage(lines.join(QLatin1Char('\n')));
+}
+
 void TmainWindow::testInBrowser() {
     const std::vector<std::string> lines = rebuildHtmlPane();
     const document::WorkingFolders folders = workingFolders();
-    if (const auto error = document::buildTestSite(applet(), lines, folders)) {
+    std::vector<std::string> skipped;
+    if (const auto error = document::buildTestSite(applet(), lines, folders, &skipped)) {
         dialogs_.showMessage(QFile::decodeName(error->c_str()));
         return;
     }
+    showSkippedFiles(skipped);
     openInBrowser(document::testPagePath(folders), WithoutChoice::AskForOne);
 }
 
@@ -435,10 +484,12 @@ void TmainWindow::openInBrowser(const std::string& page, WithoutChoice withoutCh
 
 void TmainWindow::showImagesAndSounds() {
     const document::WorkingFolders folders = workingFolders();
-    if (const auto error = document::refreshRequiredFiles(applet(), folders)) {
+    std::vector<std::string> skipped;
+    if (const auto error = document::refreshRequiredFiles(applet(), folders, &skipped)) {
         dialogs_.showMessage(QFile::decodeName(error->c_str()));
         return;
     }
+    showSkippedFiles(skipped);
     const QString folder = QFile::decodeName(folders.requiredFiles().c_str());
     launchProgram(folder, folder, folder);
 }
@@ -467,6 +518,11 @@ void TmainWindow::publishForWeb() {
         for (const std::string& name : report.missing) names << QFile::decodeName(name.c_str());
         message += QString(texts::kSoundsNotFound).arg(names.join(", "));
     }
+    if (!report.refused.empty()) {
+        QStringList names;
+        for (const std::string& name : report.refused) names << QFile::decodeName(name.c_str());
+        message += QString(texts::kSoundsNotSounds).arg(names.join(", "));
+    }
     dialogs_.showMessage(message);
 }
 
@@ -493,12 +549,13 @@ void TmainWindow::addRecentDocument(const QString& path) {
 }
 
 void TmainWindow::loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) {
-    LoadImage(applet, fallbackFolder);
+    pictureMessages_->note(LoadImage(applet, fallbackFolder));
     applet.setModif(true);
 }
 
-void TmainWindow::loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) {
-    LoadImage(panel, fallbackFolder);
+void TmainWindow::loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                                 const std::string& fallbackFolder) {
+    pictureMessages_->note(LoadImage(applet, panel, fallbackFolder));
 }
 
 void TmainWindow::showAdvancedOptions() {
@@ -528,7 +585,7 @@ void TmainWindow::showAbout() {
 }
 
 void TmainWindow::reloadStateImage(TVelkPanel& panel) {
-    loadStateImage(panel, documentFolder());
+    loadStateImage(applet(), panel, documentFolder());
 }
 
 void TmainWindow::reloadAppletImage() {
@@ -602,20 +659,21 @@ void TmainWindow::showButtonProperties() {
         return;
     }
     updatePropertiesWindow();
-    if (!properties_->property("placed").toBool()) {
+    TPropertiesWindow* window = properties();
+    if (!window->property("placed").toBool()) {
         // The first time, over the main window's tabs rather than wherever
         // the window system puts a new window.
-        properties_->adjustSize();
-        QRect frame = properties_->frameGeometry();
+        window->adjustSize();
+        QRect frame = window->frameGeometry();
         frame.moveCenter(frameGeometry().center());
         const QRect screen = this->screen()->availableGeometry();
         frame.moveTop(std::max(frame.top(), screen.top()));
         frame.moveLeft(std::max(frame.left(), screen.left()));
-        properties_->move(frame.topLeft());
-        properties_->setProperty("placed", true);
+        window->move(frame.topLeft());
+        window->setProperty("placed", true);
     }
-    properties_->show();
-    properties_->raise();
+    window->show();
+    window->raise();
 }
 
 void TmainWindow::buttonAdded(TVelkForm& applet, int slot) {

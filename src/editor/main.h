@@ -5,6 +5,7 @@
 
 #include "document/WorkingFolders.h"
 #include "editor/EditorDocumentHost.h"
+#include "editor/PictureMessages.h"
 #include "editor/UserDialogs.h"
 #include "model/VelkForm.h"
 
@@ -24,6 +25,9 @@ class GeneralTab;
 class ButtonsTab;
 class HtmlTab;
 class TBrowserWindow;
+class AccessibilityMonitor;
+class AccessibilityWindow;
+class AccessibilityBadge;
 
 // The main window: menus, the General, Buttons and HTML tabs, and the hub
 // through which every editing window reaches the one current applet.
@@ -39,7 +43,8 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // The current applet, owned by the preview window.
     TVelkForm& applet();
     TPreviewWindow* preview() const { return preview_; }
-    TPropertiesWindow* properties() const { return properties_; }
+    // The properties window, built the first time it is needed.
+    TPropertiesWindow* properties();
     GeneralTab* generalTab() const { return generalTab_; }
     ButtonsTab* buttonsTab() const { return buttonsTab_; }
     HtmlTab* htmlTab() const { return htmlTab_; }
@@ -121,7 +126,7 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void addRecentDocument(const QString& path);
     // Loads pictures with a fallback folder (ends in a separator).
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder);
-    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder);
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel, const std::string& fallbackFolder);
     // Opens a document with the reader (a missing file does nothing).
     void openPath(const QString& path);
 
@@ -132,6 +137,11 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void showHelp();
     void showSamples();
     void showAbout();
+    // "Check Accessibility": the findings window, over the main window.
+    void checkAccessibility();
+    AccessibilityMonitor& accessibilityMonitor() { return *accessibility_; }
+    AccessibilityBadge& accessibilityBadge() { return *accessibilityBadge_; }
+    AccessibilityWindow* accessibilityWindow() const { return accessibilityWindow_; }
 
     // Reloads the picture of a face or of the applet's background after its
     // image name or path changed (the document's folder is the fallback).
@@ -163,6 +173,8 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Says which files publishing refused to copy, and why.
+    void showSkippedFiles(const std::vector<std::string>& skipped);
     void buildMenus();
     void buildTabs();
     // Rebuilds the HTML pane and gives its lines as the applet's bytes.
@@ -191,12 +203,17 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // Made at start-up and kept: it remembers the browser choice and its
     // searches go on while it is closed.
     TBrowserWindow* browserWindow_ = nullptr;
+    // Checked after changes; its count shows on the Buttons tab.
+    AccessibilityMonitor* accessibility_ = nullptr;
+    AccessibilityBadge* accessibilityBadge_ = nullptr;
+    AccessibilityWindow* accessibilityWindow_ = nullptr;
     // Hidden labels whose captions keep the one-time help flags.
     QLabel* Label26_ = nullptr;
     QLabel* Label27_ = nullptr;
     std::unique_ptr<QtSettingsOwner> settingsOwner_;
     std::unique_ptr<TPFormSettings> AppSettings_;
     std::unique_ptr<TPAppSettings> PAppSettings_;
+    PictureMessages* pictureMessages_ = nullptr;
 };
 
 }  // namespace wendle

@@ -107,6 +107,10 @@ std::optional<std::string> exportForWeb(TVelkForm& applet, const std::string& ou
             report.missing.push_back(sound);
             continue;
         }
+        if (!document::fileFitsRole(*source, document::FileRole::Sound)) {
+            report.refused.push_back(sound);
+            continue;
+        }
         if (auto problem = written(sound, folder.copy(*source, sound)))
             return problem;
     }

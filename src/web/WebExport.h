@@ -14,6 +14,9 @@ struct WebExportReport {
     // Sounds the bar names that were found nowhere (the page then plays
     // nothing for them).
     std::vector<std::string> missing;
+    // Sounds whose files are no sounds (no .snd header): never published, so
+    // a document cannot make the export upload any file of the user's.
+    std::vector<std::string> refused;
 };
 
 // Writes the bar of the applet for the web into outDir: <name>.png (the

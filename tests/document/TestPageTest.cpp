@@ -52,7 +52,7 @@ class TestSite : public ::testing::Test {
         writeFile(folders.programFolder + "velkbutton.class", "applet");
         writeFile(folders.programFolder + "textbox.class", "text box");
         writeFile(folders.programFolder + "velkbutton.js", "runtime");
-        writeFile(temp.file("a.gif"), "first picture");
+        writeFile(temp.file("a.gif"), test::publishable("a.gif", "first picture"));
         applet.CreateMenuItem();
         TVelkPanel& panel = *applet.statePanel(2, applet.usedSlots()[0]);
         panel.setImageName("a.gif");
@@ -74,10 +74,11 @@ TEST_F(TestSite, HoldsTheAppletFilesItsPicturesAndThePage) {
 
     // A second test keeps the older copy of a picture whose name stayed,
     // and writes the page anew.
-    writeFile(temp.file("a.gif"), "second picture");
+    writeFile(temp.file("a.gif"), test::publishable("a.gif", "second picture"));
     writeFile(testPagePath(folders), "stale");
     ASSERT_EQ(buildTestSite(applet, html, folders), std::nullopt);
-    EXPECT_EQ(readFile(folders.appletTemp() + "a.gif"), "first picture");
+    EXPECT_EQ(readFile(folders.appletTemp() + "a.gif"),
+              test::publishable("a.gif", "first picture"));
     EXPECT_EQ(readFile(testPagePath(folders)), testPageText(html));
 }
 
