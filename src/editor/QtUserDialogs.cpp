@@ -95,11 +95,10 @@ QString errorText(const platform::IoResult& result) {
 
 }  // namespace
 
-QString QtUserDialogs::openHelp(int topic) {
-    const platform::Shell shell;
-    const platform::HelpViewer viewer(shell, platform::programFolder(),
-                                      platform::userCacheFolder());
-    return errorText(topic == 0 ? viewer.openContents() : viewer.openTopic(topic));
+UserDialogs::HelpPage QtUserDialogs::prepareHelp(int topic) {
+    const platform::HelpViewer viewer(platform::programFolder(), platform::userCacheFolder());
+    const platform::HelpViewer::Page page = viewer.pageFor(topic);
+    return {QFile::decodeName(page.path.c_str()), errorText(page.result)};
 }
 
 QString QtUserDialogs::openExternal(const QString& target) {

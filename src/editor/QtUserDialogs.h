@@ -18,7 +18,7 @@ class QtUserDialogs : public UserDialogs {
     QString chooseOpenFile(const FileRequest& request) override;
     QString chooseSaveFile(const FileRequest& request) override;
     QString chooseFolder(const QString& title, const QString& start) override;
-    QString openHelp(int topic) override;
+    HelpPage prepareHelp(int topic) override;
     QString openExternal(const QString& target) override;
     QString startProgram(const QString& program, const QString& argument,
                          const QString& workingFolder) override;

@@ -15,6 +15,9 @@ inline constexpr const char* kConfirmDelete =
 inline constexpr const char* kNoSelectionDuplicate =
     "You must select the button you want to duplicate before pressing the \"Duplicate\" "
     "button.";
+// %1: the system's reason, naming the program or page.
+inline constexpr const char* kBrowserNotStarted =
+    "The web browser could not be started (%1). Choose another one in Options > Browser.";
 inline constexpr const char* kFreeArrangement =
     "You can now drag buttons in the preview window to align them anwhere you want.";
 

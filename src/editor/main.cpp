@@ -459,22 +459,27 @@ void TmainWindow::testInBrowser() {
         return;
     }
     showSkippedFiles(skipped);
-    const std::string page = document::testPagePath(folders);
-    const auto launch = document::browserLaunch(browserWindow_->browserChoice(), page);
-    switch (launch.kind) {
-        case document::BrowserLaunch::Kind::DefaultBrowser:
-            // A desktop without a default browser simply shows nothing.
-            dialogs_.openExternal(QFile::decodeName(page.c_str()));
-            break;
-        case document::BrowserLaunch::Kind::Program:
-            launchProgram(QFile::decodeName(launch.file.c_str()),
-                          QFile::decodeName(launch.parameters.c_str()),
-                          QFile::decodeName(launch.workingFolder.c_str()));
-            break;
-        case document::BrowserLaunch::Kind::NoBrowser:
+    openInBrowser(document::testPagePath(folders), WithoutChoice::AskForOne);
+}
+
+void TmainWindow::openInBrowser(const std::string& page, WithoutChoice withoutChoice) {
+    auto launch = document::browserLaunch(browserWindow_->browserChoice(), page);
+    if (launch.kind == document::BrowserLaunch::Kind::NoBrowser) {
+        if (withoutChoice == WithoutChoice::AskForOne) {
             dialogs_.showMessage(document::messages::kSelectBrowser);
-            break;
+            return;
+        }
+        launch.kind = document::BrowserLaunch::Kind::DefaultBrowser;
     }
+    // A desktop opener that starts but finds no browser cannot be told
+    // apart from one that did; what fails to start at all is reported.
+    const QString error = launch.kind == document::BrowserLaunch::Kind::Program
+                              ? launchProgram(QFile::decodeName(launch.file.c_str()),
+                                              QFile::decodeName(launch.parameters.c_str()),
+                                              QFile::decodeName(launch.workingFolder.c_str()))
+                              : dialogs_.openExternal(QFile::decodeName(page.c_str()));
+    if (!error.isEmpty())
+        dialogs_.showWarning(QString(texts::kBrowserNotStarted).arg(error));
 }
 
 void TmainWindow::showImagesAndSounds() {
@@ -531,14 +536,12 @@ void TmainWindow::showClassFiles() {
     launchProgram(folder, folder.chopped(1), folder);
 }
 
-void TmainWindow::launchProgram(const QString& file, const QString& parameters,
-                                const QString& workingFolder) {
+QString TmainWindow::launchProgram(const QString& file, const QString& parameters,
+                                   const QString& workingFolder) {
     const QString target = QDir::isAbsolutePath(file) ? file : workingFolder + file;
-    if (QFileInfo(target).isDir()) {
-        dialogs_.openExternal(target);
-    } else {
-        dialogs_.startProgram(target, parameters, workingFolder);
-    }
+    if (QFileInfo(target).isDir())
+        return dialogs_.openExternal(target);
+    return dialogs_.startProgram(target, parameters, workingFolder);
 }
 
 void TmainWindow::addRecentDocument(const QString& path) {
@@ -568,7 +571,7 @@ void TmainWindow::showBrowserChooser() {
 }
 
 void TmainWindow::showHelp() {
-    dialogs_.openHelp(0);
+    openHelpTopic(0);
 }
 
 void TmainWindow::showSamples() {
@@ -600,7 +603,12 @@ void TmainWindow::deleteReplacedCopies(const std::string& oldName) {
 }
 
 void TmainWindow::openHelpTopic(int topic) {
-    dialogs_.openHelp(topic);
+    const UserDialogs::HelpPage help = dialogs_.prepareHelp(topic);
+    if (!help.error.isEmpty()) {
+        dialogs_.showWarning(help.error);
+        return;
+    }
+    openInBrowser(QFile::encodeName(help.path).toStdString(), WithoutChoice::UseDefault);
 }
 
 bool TmainWindow::takeFirstUseFlag(const QString& name) {

@@ -103,6 +103,13 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // "&Test in Browser": the applet's test site in "Applet Temp", opened in
     // the browser chosen in the browser chooser.
     void testInBrowser();
+    // Opens a local page in the browser chosen in the browser chooser (with
+    // the switches that browser needs), or with the desktop's default when
+    // "default" is chosen. With no usable choice, Test in Browser asks for
+    // one while help takes the default. A browser that cannot be started is
+    // reported.
+    enum class WithoutChoice { AskForOne, UseDefault };
+    void openInBrowser(const std::string& page, WithoutChoice withoutChoice);
     // The HTML tab's links: "images and sounds" refreshes and opens
     // "Required Files", ".class Files" fills and opens "Velkbutton".
     void showImagesAndSounds();
@@ -111,9 +118,10 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void publishForWeb();
     // Opens a folder in the desktop's file browser, or starts a program with
     // the parameters as its one argument in the working folder. A file name
-    // without a folder is taken from the working folder. Reports nothing.
-    void launchProgram(const QString& file, const QString& parameters,
-                       const QString& workingFolder);
+    // without a folder is taken from the working folder. The error text when
+    // it could not be started, empty otherwise.
+    QString launchProgram(const QString& file, const QString& parameters,
+                          const QString& workingFolder);
     // Puts a document at the top of the recent documents.
     void addRecentDocument(const QString& path);
     // Loads pictures with a fallback folder (ends in a separator).
@@ -142,7 +150,8 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // An image or sound name was replaced: its stale copies leave the
     // "Applet Temp" and "Required Files" folders.
     void deleteReplacedCopies(const std::string& oldName);
-    // Opens a numbered topic of the help document.
+    // Opens a numbered topic of the help document (0: its start) in the
+    // browser, as Test in Browser does; what went wrong is shown.
     void openHelpTopic(int topic);
     // A first-use flag of the settings store ("Showed Preview Hint",
     // "Showed State Hint"): true the first time it is taken, and then never

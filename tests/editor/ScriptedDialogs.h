@@ -25,6 +25,8 @@ class ScriptedDialogs : public UserDialogs {
     QList<int> helpTopics;  // every help topic opened (0: contents)
     QStringList opened;     // every file, folder or page opened
     QStringList started;    // "program|argument|folder" of every start
+    QString startFailure;   // when set, every open and start fails with it
+    QString helpFailure;    // when set, no help page can be prepared
 
     void showMessage(const QString& text) override { messages << text; }
     void showWarning(const QString& text) override {
@@ -60,18 +62,22 @@ class ScriptedDialogs : public UserDialogs {
         return next(folders);
     }
 
-    QString openHelp(int topic) override {
+    // The page prepareHelp hands back for a topic.
+    static QString helpPage(int topic) { return QString("/help/topic-%1.html").arg(topic); }
+    HelpPage prepareHelp(int topic) override {
         helpTopics << topic;
-        return {};
+        if (!helpFailure.isEmpty())
+            return {{}, helpFailure};
+        return {helpPage(topic), {}};
     }
     QString openExternal(const QString& target) override {
         opened << target;
-        return {};
+        return startFailure;
     }
     QString startProgram(const QString& program, const QString& argument,
                          const QString& folder) override {
         started << program + "|" + argument + "|" + folder;
-        return {};
+        return startFailure;
     }
 
   private:
