@@ -25,8 +25,9 @@ class PictureLoadingHost : public document::AppletDocumentHost {
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override {
         LoadImage(applet, fallbackFolder);
     }
-    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) override {
-        LoadImage(panel, fallbackFolder);
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                        const std::string& fallbackFolder) override {
+        LoadImage(applet, panel, fallbackFolder);
     }
 };
 
