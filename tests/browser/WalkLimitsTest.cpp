@@ -317,8 +317,27 @@ INSTANTIATE_TEST_SUITE_P(Searches, StableOrder,
 // Some subfolders are left to the walk alone - those below which another
 // file system is mounted, those whose paths are too long for a helper -
 // while their neighbours are scanned ahead.
+// /dev mixes mount points and special files with folders, but other tests
+// create and remove files under it (shared memory, terminals) while this one
+// runs. The helpers' events count only when two plain walks around them
+// agree, so /dev did not change in between.
+void expectSameEventsWithAnyHelpersInALiveFolder(const std::string& root) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const auto before = eventsOfSearch(root, 0, "");
+        const auto oneHelper = eventsOfSearch(root, 1, "");
+        const auto threeHelpers = eventsOfSearch(root, 3, "");
+        if (eventsOfSearch(root, 0, "") != before)
+            continue;
+        EXPECT_GE(before.size(), 4u);
+        EXPECT_TRUE(oneHelper == before);
+        EXPECT_TRUE(threeHelpers == before);
+        return;
+    }
+    GTEST_SKIP() << root << " kept changing while it was searched";
+}
+
 TEST(StableOrder, FoldersOnlyTheWalkScansMixWithTheOthers) {
-    expectSameEventsWithAnyHelpers("/dev", "", 4);
+    expectSameEventsWithAnyHelpersInALiveFolder("/dev");
 
     TempTree tree(test::memoryFolderForFixtures());
     std::string parent = "c";
