@@ -210,6 +210,15 @@ class TVelkForm {
     // lists, one from the count, and every link to it.
     void deleteButton(int slot);
 
+    // Taking an edit back. placeButton gives a free slot three fresh panels
+    // without listing the button anywhere; removeButtonPanels takes them
+    // away without touching lists or links; setButtonOrder then states the
+    // buttons in creation and stacking order (the count follows, the
+    // selection loses buttons that are gone, and each shows its shown state).
+    void placeButton(int slot);
+    void removeButtonPanels(int slot);
+    void setButtonOrder(const std::vector<int>& usedSlots, const std::vector<int>& stackingOrder);
+
     // The text box panel and its transfer record of bounds.
     TvelkTextBox& textBox() {
         return textBox_;

@@ -28,6 +28,8 @@ class TvelkTextBox {
         width = w;
         height = h;
     }
+
+    bool operator==(const TvelkTextBox&) const = default;
 };
 
 }  // namespace wendle
