@@ -17,6 +17,9 @@ inline constexpr const char* kSelectAll = "Select &All";
 inline constexpr const char* kCopyLook = "Copy Loo&k";
 inline constexpr const char* kPasteLook = "Paste L&ook";
 
+// The name a document has in the title before it has a file.
+inline constexpr const char* kUntitled = "Untitled";
+
 // Names of edits.
 inline constexpr const char* kMove = "Move";
 inline constexpr const char* kResize = "Resize";
