@@ -1,12 +1,37 @@
 #include <QApplication>
+#include <QFile>
 #include <QStringList>
+#include <QTimer>
 
 #include "editor/QtUserDialogs.h"
 #include "editor/main.h"
 
+namespace {
+
+// For runs that drive the editor from outside: a file written every second
+// from the interface thread, so a watcher can tell a busy editor from a
+// stuck one. Off unless WENDLE_HEARTBEAT names the file.
+void startHeartbeat(QApplication& app) {
+    const QString path = qEnvironmentVariable("WENDLE_HEARTBEAT");
+    if (path.isEmpty())
+        return;
+    const auto beat = [path] {
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write("alive\n");
+    };
+    auto* timer = new QTimer(&app);
+    QObject::connect(timer, &QTimer::timeout, &app, beat);
+    timer->start(1000);
+    beat();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Wendle");
+    startHeartbeat(app);
 
     const QString programFolder = QCoreApplication::applicationDirPath() + "/";
     wendle::TmainWindow* window = nullptr;

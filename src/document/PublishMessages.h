@@ -4,6 +4,6 @@
 namespace wendle::document::messages {
 
 inline constexpr const char* kSelectBrowser =
-    "You must select a browser before testing the Applet.";
+    "You must select a browser before testing the Applet. Choose one in Options > Browser.";
 
 }  // namespace wendle::document::messages

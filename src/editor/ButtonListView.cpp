@@ -1,8 +1,10 @@
 #include "editor/ButtonListView.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QStyle>
+#include <QToolTip>
 
 #include "editor/ButtonListTexts.h"
 
@@ -10,6 +12,30 @@ namespace wendle {
 
 namespace {
 constexpr int kColumnWidth = 77;
+}
+
+QString ButtonListView::rowToolTip(int row) const {
+    const QTreeWidgetItem* item = topLevelItem(row);
+    if (!item)
+        return {};
+    const QString caption = item->text(0);
+    // The item's own margins eat into the column as well.
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const int room = columnWidth(0) - margin;
+    return fontMetrics().horizontalAdvance(caption) > room ? caption : QString();
+}
+
+bool ButtonListView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QTreeWidget::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString tip = index.isValid() ? rowToolTip(index.row()) : QString();
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
+    return true;
 }
 
 ButtonListView::ButtonListView(QWidget* parent) : QTreeWidget(parent) {

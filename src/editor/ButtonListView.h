@@ -17,6 +17,9 @@ class ButtonListView : public QTreeWidget {
     // Starts editing the caption of this row in place.
     void startRename(int row);
     bool isRenaming() const { return state() == EditingState; }
+    // What the row's tool tip shows: its whole caption when the list cuts
+    // it, else nothing.
+    QString rowToolTip(int row) const;
 
   signals:
     void deleteRequested();
@@ -26,6 +29,7 @@ class ButtonListView : public QTreeWidget {
     void captionEdited(int row, const QString& caption);
 
   protected:
+    bool viewportEvent(QEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void commitData(QWidget* editor) override;

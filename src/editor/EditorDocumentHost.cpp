@@ -1,6 +1,9 @@
 #include "editor/EditorDocumentHost.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include "editor/ButtonsTab.h"
@@ -13,6 +16,27 @@ namespace wendle {
 
 TVelkForm& EditorDocumentHost::currentApplet() {
     return main_.applet();
+}
+
+void EditorDocumentHost::adoptApplet(std::unique_ptr<TVelkForm> applet) {
+    main_.adoptApplet(std::move(applet));
+}
+
+bool EditorDocumentHost::confirmOverwriteProgramFile(const std::string& path) {
+    const QString name = QFileInfo(QFile::decodeName(path.c_str())).fileName();
+    const QString question = QString(document::kOverwriteProgramFileQuestion).arg(name);
+    return main_.dialogs().ask(question, false) == UserDialogs::Answer::Yes;
+}
+
+std::string EditorDocumentHost::documentsFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QFile::encodeName(QDir(folder).absolutePath() + "/").toStdString();
+}
+
+void EditorDocumentHost::showError(const std::string& text) {
+    main_.dialogs().showWarning(toQString(text));
 }
 
 document::LifecycleHost::Answer EditorDocumentHost::askSaveChanges() {

@@ -14,9 +14,13 @@ class EditorDocumentHost : public document::LifecycleHost {
     explicit EditorDocumentHost(TmainWindow& main) : main_(main) {}
 
     TVelkForm& currentApplet() override;
+    void adoptApplet(std::unique_ptr<TVelkForm> applet) override;
     Answer askSaveChanges() override;
+    bool confirmOverwriteProgramFile(const std::string& path) override;
     std::string chooseOpenPath(const std::string& folder) override;
     std::string chooseSavePath(const std::string& folder) override;
+    std::string documentsFolder() override;
+    void showError(const std::string& text) override;
 
     TVelkForm& resetDocument() override;
     void deleteAppletCopies() override;

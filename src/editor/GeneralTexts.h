@@ -35,9 +35,9 @@ inline constexpr const char* kImageYHint = "Vertical image position";
 // The picture dialog of the background image.
 inline constexpr const char* kOpenImageTitle = "Open Image";
 inline constexpr const char* kOpenImageFilter =
-    "All Compatible Image Files (*.jpg;*.gif) (*.jpg *.gif *.JPG *.GIF);;"
-    "JPEG Image Files (*.jpg) (*.jpg *.JPG);;"
-    "GIF Image Files (*.gif) (*.gif *.GIF)";
+    "All Compatible Image Files (*.jpg *.gif *.JPG *.GIF);;"
+    "JPEG Image Files (*.jpg *.JPG);;"
+    "GIF Image Files (*.gif *.GIF)";
 inline constexpr const char* kButtonImagesFolder = "Button Images";
 
 // "Applet Border".
@@ -63,7 +63,7 @@ inline constexpr const char* kTextBoxNote =
 inline constexpr const char* kTextBoxFontColor = "Font Colo&r";
 inline constexpr const char* kShowTextBox = "Show Text Box";
 inline constexpr const char* kTurnTextBoxOn =
-    "The Text Box in not turned on, would you like to turn it on? (If you do not the changes "
+    "The Text Box is not turned on, would you like to turn it on? (If you do not the changes "
     "you are making will not show up.)";
 inline constexpr const char* kPlainHint = "Plain";
 inline constexpr const char* kItalicHint = "Italic";
@@ -90,7 +90,7 @@ inline constexpr const char* kGridTitle = "Alignment Grid";
 inline constexpr const char* kGridGroup = "Grid Options";
 inline constexpr const char* kGridNote =
     "The Wendle can align the buttons to a grid making it easier to line them up in rows or "
-    "columns. If you wish to use this grid you can adjust all of it's options here.";
+    "columns. If you wish to use this grid you can adjust all of its options here.";
 inline constexpr const char* kAlignToGrid = "Align Menu Items to Grid";
 inline constexpr const char* kGridWidth = "Grid Width";
 inline constexpr const char* kGridHeight = "Grid Height";

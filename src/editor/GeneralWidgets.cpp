@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "editor/GeneralTexts.h"
+#include "editor/NumberField.h"
 #include "editor/SpinDrag.h"
 #include "editor/main.h"
 #include "model/Editing.h"
@@ -16,7 +17,7 @@ namespace wendle {
 
 QSpinBox* makeNumberField(QWidget* parent, const char* name, const char* hint, int minimum,
                           int maximum) {
-    auto* field = new QSpinBox(parent);
+    auto* field = new NumberField(parent);
     field->setObjectName(name);
     field->setToolTip(hint);
     field->setRange(minimum, maximum);

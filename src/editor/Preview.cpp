@@ -1,7 +1,9 @@
 #include "editor/Preview.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -15,13 +17,15 @@ namespace wendle {
 
 namespace {
 constexpr int kMinimumClientHeight = kToolBarStrip + 1;
-}
+// Between the preview and the main window beside it.
+constexpr int kGap = 12;
+}  // namespace
 
 TPreviewWindow::TPreviewWindow(TmainWindow& main, std::unique_ptr<TVelkForm> applet,
                                QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
-      main_(main),
-      applet_(std::move(applet)) {
+    // A tool window of the main window: above its owner only, never above
+    // the dialogs or other programs.
+    : QWidget(parent, Qt::Tool), main_(main), applet_(std::move(applet)) {
     setObjectName("PreviewWindow");
     setWindowTitle(texts::kPreviewTitle);
 
@@ -29,13 +33,22 @@ TPreviewWindow::TPreviewWindow(TmainWindow& main, std::unique_ptr<TVelkForm> app
     ToolBar1_->setObjectName("ToolBar1");
     ToolBar1_->setIconSize(QSize(16, 16));
     ToolBar1_->setFixedHeight(kToolBarStrip);
+    // All five commands fit the narrowest usual applet (a new one is 105
+    // pixels wide) instead of hiding behind an overflow button.
+    ToolBar1_->setStyleSheet(
+        "QToolBar { spacing: 0px; padding: 0px; margin: 0px; border: none; }"
+        "QToolButton { padding: 1px; margin: 0px; }"
+        "QToolBar::separator { width: 3px; }");
     ToolBar1_->setGeometry(0, 0, width(), kToolBarStrip);
-    auto addButton = [this](const char* name, const char* hint, QStyle::StandardPixmap icon,
-                            void (TmainWindow::*command)()) {
+    // The command runs on a pointer to the window captured by value: gcc's
+    // sanitizer misreads a member call made through the reference member.
+    TmainWindow* window = &main_;
+    auto addButton = [this, window](const char* name, const char* hint, QStyle::StandardPixmap icon,
+                                    void (TmainWindow::*command)()) {
         QAction* action = ToolBar1_->addAction(style()->standardIcon(icon), hint);
         action->setObjectName(name);
         action->setToolTip(hint);
-        connect(action, &QAction::triggered, this, [this, command] { (main_.*command)(); });
+        connect(action, &QAction::triggered, this, [window, command] { (window->*command)(); });
     };
     addButton("ToolButton1", texts::kSaveHint, QStyle::SP_DialogSaveButton,
               &TmainWindow::saveDocument);
@@ -58,16 +71,57 @@ TPreviewWindow::~TPreviewWindow() = default;
 
 void TPreviewWindow::followAppletSize() {
     UpdatingControlsScope updating;
+    userMayResize_ = false;
     resize(applet_->clientWidth(), applet_->clientHeight());
     ToolBar1_->setGeometry(0, 0, width(), kToolBarStrip);
     view_->setGeometry(0, kToolBarStrip, width(), std::max(0, height() - kToolBarStrip));
+    if (isVisible())
+        keepOnScreen();
+}
+
+void TPreviewWindow::placeBeside(const QRect& owner) {
+    const QRect screen = availableArea(owner.center());
+    const QRect frame = frameGeometry();
+    // Right of the owner where it fits, else left of it; keepOnScreen pulls
+    // it in when neither side has room.
+    int left = owner.right() + kGap;
+    if (left + frame.width() > screen.right() &&
+        owner.left() - kGap - frame.width() >= screen.left())
+        left = owner.left() - kGap - frame.width();
+    move(left, owner.top());
+    keepOnScreen();
+}
+
+void TPreviewWindow::keepOnScreen() {
+    const QRect screen = availableArea(frameGeometry().center());
+    QRect frame = frameGeometry();
+    if (frame.right() > screen.right())
+        frame.moveRight(screen.right());
+    if (frame.bottom() > screen.bottom())
+        frame.moveBottom(screen.bottom());
+    if (frame.left() < screen.left())
+        frame.moveLeft(screen.left());
+    if (frame.top() < screen.top())
+        frame.moveTop(screen.top());
+    if (frame.topLeft() != frameGeometry().topLeft())
+        move(frame.topLeft());
+}
+
+QRect TPreviewWindow::availableArea(const QPoint& near) const {
+    const QScreen* at = QGuiApplication::screenAt(near);
+    if (!at)
+        at = screen() ? screen() : QGuiApplication::primaryScreen();
+    return at ? at->availableGeometry() : QRect();
 }
 
 void TPreviewWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     ToolBar1_->setGeometry(0, 0, width(), kToolBarStrip);
     view_->setGeometry(0, kToolBarStrip, width(), std::max(0, height() - kToolBarStrip));
-    if (updatingControls() || height() < kMinimumClientHeight)
+    // Until the user reaches the window, a new size is the answer of the
+    // window system to the program's own request (a window manager may
+    // shrink or move a window it finds too large): never a user's edit.
+    if (updatingControls() || !userMayResize_ || height() < kMinimumClientHeight)
         return;
     if (width() == applet_->clientWidth() && height() == applet_->clientHeight())
         return;
@@ -76,6 +130,22 @@ void TPreviewWindow::resizeEvent(QResizeEvent* event) {
     applet_->setClientSize(width(), height());
     applet_->setModified(true);
     main_.appletResized();
+}
+
+bool TPreviewWindow::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Show:
+            userMayResize_ = false;
+            break;
+        case QEvent::Enter:
+        case QEvent::MouseButtonPress:
+        case QEvent::KeyPress:
+            userMayResize_ = true;
+            break;
+        default:
+            break;
+    }
+    return QWidget::event(event);
 }
 
 void TPreviewWindow::closeEvent(QCloseEvent* event) {

@@ -12,7 +12,7 @@ namespace wendle {
 class TmainWindow;
 class AppletView;
 
-// "Applet Preview": an always-on-top tool window whose client area is the
+// "Applet Preview": a tool window of the main window whose client area is the
 // 25-pixel tool bar above the applet drawn at its real size. It owns the
 // current applet; replacing the document replaces this window.
 class TPreviewWindow : public QWidget {
@@ -25,18 +25,30 @@ class TPreviewWindow : public QWidget {
     TVelkForm& applet() { return *applet_; }
     AppletView* view() const { return view_; }
 
-    // Sizes the window's client area to the applet's client size.
+    // Sizes the window's client area to the applet's client size; a shown
+    // window stays inside the available screen area.
     void followAppletSize();
+    // Places the window beside the owner's frame (right of it where it fits,
+    // else left), inside the available screen area.
+    void placeBeside(const QRect& owner);
+    // Moves the window back inside the available screen area.
+    void keepOnScreen();
 
   protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QRect availableArea(const QPoint& near) const;
+
     TmainWindow& main_;
     std::unique_ptr<TVelkForm> applet_;
     QToolBar* ToolBar1_ = nullptr;
     AppletView* view_ = nullptr;
+    // Set once the user has reached the window (pointer or keys) since the
+    // program last sized or showed it: only then is a new size theirs.
+    bool userMayResize_ = false;
 };
 
 }  // namespace wendle

@@ -9,7 +9,7 @@ inline constexpr const char* kApplyToAllStates =
     "Apply all changes to \"On Load\", \"On MouseOver\" and \"On Click\"";
 inline constexpr const char* kNoSelection = "You do not have any buttons selected.";
 inline constexpr const char* kTurnTextBoxOn =
-    "The Text Box in not turned on, would you like to turn it on? (If you do not the changes "
+    "The Text Box is not turned on, would you like to turn it on? (If you do not the changes "
     "you are making will not show up.)";
 
 // State tabs.
@@ -93,9 +93,9 @@ inline constexpr const char* kFrames[] = {"_self", "_top", "_blank", "_parent"};
 // File dialogs.
 inline constexpr const char* kOpenImageTitle = "Open Image";
 inline constexpr const char* kImageFilter =
-    "All Compatible Image Files (*.jpg;*.gif) (*.jpg *.gif);;"
-    "JPEG Image Files (*.jpg) (*.jpg);;"
-    "GIF Image Files (*.gif) (*.gif)";
+    "All Compatible Image Files (*.jpg *.gif *.JPG *.GIF);;"
+    "JPEG Image Files (*.jpg *.JPG);;"
+    "GIF Image Files (*.gif *.GIF)";
 inline constexpr const char* kOpenSoundTitle = "Open Sound File";
 inline constexpr const char* kSoundFilter = "Au Sound Files (*.au)";
 inline constexpr const char* kLinkFilter = "HTML Files (*.html *.htm);;All Files (*)";

@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "editor/NumberField.h"
 #include "editor/PropertiesTexts.h"
 #include "editor/SpinDrag.h"
 #include "model/FontTables.h"
@@ -71,7 +72,7 @@ QLineEdit* makeLineEdit(const char* name, int maxLength, QWidget* parent) {
 }
 
 QSpinBox* makeNumberField(const char* name, int minimum, int maximum, QWidget* parent) {
-    auto* field = new QSpinBox(parent);
+    auto* field = new NumberField(parent);
     field->setObjectName(name);
     field->setRange(minimum, maximum);
     field->setAccelerated(true);

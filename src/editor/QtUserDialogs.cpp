@@ -30,6 +30,10 @@ void QtUserDialogs::showMessage(const QString& text) {
     QMessageBox::information(dialogParent(parent_), QApplication::applicationName(), text);
 }
 
+void QtUserDialogs::showWarning(const QString& text) {
+    QMessageBox::warning(dialogParent(parent_), QApplication::applicationName(), text);
+}
+
 UserDialogs::Answer QtUserDialogs::ask(const QString& text, bool withCancel) {
     auto buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel)

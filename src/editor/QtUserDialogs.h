@@ -12,6 +12,7 @@ class QtUserDialogs : public UserDialogs {
     explicit QtUserDialogs(QWidget* parent) : parent_(parent) {}
 
     void showMessage(const QString& text) override;
+    void showWarning(const QString& text) override;
     Answer ask(const QString& text, bool withCancel) override;
     std::optional<Colour> chooseColour(Colour start) override;
     QString chooseOpenFile(const FileRequest& request) override;

@@ -17,6 +17,9 @@ class UserDialogs {
 
     // An information message with an OK button.
     virtual void showMessage(const QString& text) = 0;
+    // A message about something that went wrong (a save that failed), with
+    // the warning icon and an OK button.
+    virtual void showWarning(const QString& text) = 0;
     // A confirmation with Yes and No, or Yes, No and Cancel.
     virtual Answer ask(const QString& text, bool withCancel) = 0;
     // The colour dialog in full mode starting at start; none on Cancel.

@@ -201,12 +201,12 @@ void TmainWindow::buildTabs() {
     setCentralWidget(central);
 }
 
-void TmainWindow::createDocumentWindows() {
+void TmainWindow::createDocumentWindows(std::unique_ptr<TVelkForm> applet) {
     // Nothing of the old document survives: its windows go with it.
     delete preview_;
     delete properties_;
     // Owned by the main window, so it stays above it and closes with it.
-    preview_ = new TPreviewWindow(*this, document::newDocumentApplet(), this);
+    preview_ = new TPreviewWindow(*this, std::move(applet), this);
     preview_->applet().setObserver(this);
     properties_ = new TPropertiesWindow(*this, this);
 }
@@ -222,10 +222,10 @@ void TmainWindow::showCentred() {
 
 void TmainWindow::placePreview() {
     // Beside the main window, where it does not hide the tabs.
-    const QRect frame = frameGeometry();
-    preview_->move(frame.right() + 12, frame.top());
+    preview_->placeBeside(frameGeometry());
     preview_->show();
     preview_->raise();
+    preview_->keepOnScreen();
 }
 
 void TmainWindow::startUp(const QStringList& arguments) {
@@ -242,7 +242,7 @@ void TmainWindow::startUp(const QStringList& arguments) {
 }
 
 void TmainWindow::openPath(const QString& path) {
-    document::readDocument(QFile::encodeName(path).toStdString(), documentHost_);
+    lifecycle_.openFile(QFile::encodeName(path).toStdString());
     afterDocumentRead();
 }
 
@@ -255,16 +255,38 @@ void TmainWindow::afterDocumentRead() {
 }
 
 void TmainWindow::resetDocument() {
+    installApplet(document::newDocumentApplet());
+    applet().setModified(false);
+}
+
+void TmainWindow::adoptApplet(std::unique_ptr<TVelkForm> applet) {
+    installApplet(std::move(applet));
+}
+
+void TmainWindow::installApplet(std::unique_ptr<TVelkForm> applet) {
     UpdatingControlsScope updating;
-    createDocumentWindows();
+    // The grid is the editor's, not the document's: it stays as the user
+    // set it when the document is replaced.
+    if (preview_) {
+        const TVelkForm& previous = this->applet();
+        applet->setGrid(previous.grid());
+        applet->setGridX(previous.gridX());
+        applet->setGridY(previous.gridY());
+    }
+    createDocumentWindows(std::move(applet));
     preview_->followAppletSize();
     if (isVisible())
         placePreview();
-    applet().setModified(false);
     properties_->hide();
     UpDateGeneralWindow();
+    // The list follows the buttons the applet already holds.
     buttonsTab_->clearRows();
+    TVelkForm& current = this->applet();
+    for (int slot : current.usedSlots()) buttonAdded(current, slot);
+    for (int slot : current.selectedSlots()) selectionChanged(current, slot, true);
     properties_->setApplyToAllStates(true);
+    // Whoever copies from the HTML pane must get this document's block.
+    rebuildHtmlPane();
 }
 
 void TmainWindow::UpDateGeneralWindow() {

@@ -57,6 +57,9 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // Replaces the applet by a new, empty one: new preview and properties
     // windows, client area 105 x 175, General tab refilled, list emptied.
     void resetDocument();
+    // Puts an applet that was read whole in place of the current one, with
+    // new windows around it.
+    void adoptApplet(std::unique_ptr<TVelkForm> applet);
     // Refills the General tab from the applet.
     void UpDateGeneralWindow();
     // Rebuilds the HTML pane from the applet.
@@ -153,7 +156,8 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void buildTabs();
     // Rebuilds the HTML pane and gives its lines as the applet's bytes.
     std::vector<std::string> rebuildHtmlPane();
-    void createDocumentWindows();
+    void createDocumentWindows(std::unique_ptr<TVelkForm> applet);
+    void installApplet(std::unique_ptr<TVelkForm> applet);
     // The folder of the current document, ending in "/"; empty when untitled.
     std::string documentFolder();
     void afterDocumentRead();

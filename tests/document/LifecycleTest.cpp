@@ -5,10 +5,13 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 
 #include "document/AppletDocumentHost.h"
 #include "document/DocumentWriter.h"
 #include "document/Lifecycle.h"
+#include "document/NewDocument.h"
 #include "model/UpdatingControls.h"
 
 namespace wendle::document {
@@ -16,35 +19,59 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A host without windows whose answers come from a script; the applet
-// itself is kept by a plain document host.
+// A host without windows whose answers come from a script; it keeps the
+// applet, the messages and the recent documents itself.
 class ScriptedHost : public LifecycleHost {
   public:
-    std::deque<Answer> answers;  // Cancel when empty
+    std::deque<Answer> answers;         // Cancel when empty
+    std::deque<bool> overwriteAnswers;  // No when empty
     std::deque<std::string> openPaths;
     std::deque<std::string> savePaths;
+    std::vector<std::string> openFolders;
+    std::vector<std::string> saveFolders;
+    std::vector<std::string> overwriteQuestions;
+    std::string documents = "/home/someone/Documents/";
     int questions = 0;
     int copiesDeleted = 0;
     int resets = 0;
+    int adoptions = 0;
 
-    TVelkForm& applet() { return plain_.applet(); }
-    const std::vector<std::string>& messages() const { return plain_.messages(); }
-    const std::vector<std::string>& recentDocuments() const { return plain_.recentDocuments(); }
+    TVelkForm& applet() { return *applet_; }
+    const std::vector<std::string>& messages() const { return messages_; }
+    const std::vector<std::string>& recentDocuments() const { return recent_; }
 
-    TVelkForm& currentApplet() override { return plain_.applet(); }
+    TVelkForm& currentApplet() override { return *applet_; }
+    void adoptApplet(std::unique_ptr<TVelkForm> applet) override {
+        ++adoptions;
+        applet_ = std::move(applet);
+    }
     Answer askSaveChanges() override {
         ++questions;
         return next(answers, Answer::Cancel);
     }
-    std::string chooseOpenPath(const std::string&) override { return next(openPaths, {}); }
-    std::string chooseSavePath(const std::string&) override { return next(savePaths, {}); }
+    bool confirmOverwriteProgramFile(const std::string& path) override {
+        overwriteQuestions.push_back(path);
+        return next(overwriteAnswers, false);
+    }
+    std::string chooseOpenPath(const std::string& folder) override {
+        openFolders.push_back(folder);
+        return next(openPaths, {});
+    }
+    std::string chooseSavePath(const std::string& folder) override {
+        saveFolders.push_back(folder);
+        return next(savePaths, {});
+    }
+    std::string documentsFolder() override { return documents; }
     TVelkForm& resetDocument() override {
         ++resets;
-        return plain_.resetDocument();
+        applet_ = newDocumentApplet();
+        return *applet_;
     }
     void deleteAppletCopies() override { ++copiesDeleted; }
-    void addRecentDocument(const std::string& path) override { plain_.addRecentDocument(path); }
-    void showMessage(const std::string& text) override { plain_.showMessage(text); }
+    void addRecentDocument(const std::string& path) override {
+        recent_.insert(recent_.begin(), path);
+    }
+    void showMessage(const std::string& text) override { messages_.push_back(text); }
 
   private:
     template <typename T>
@@ -55,7 +82,9 @@ class ScriptedHost : public LifecycleHost {
         queue.pop_front();
         return value;
     }
-    AppletDocumentHost plain_;
+    std::unique_ptr<TVelkForm> applet_ = newDocumentApplet();
+    std::vector<std::string> messages_;
+    std::vector<std::string> recent_;
 };
 
 class Lifecycle : public ::testing::Test {
@@ -109,8 +138,8 @@ TEST_F(Lifecycle, TheGuardAsksOnlyAboutUnsavedWork) {
         {false, LifecycleHost::Answer::Cancel, true, 0},
         {true, LifecycleHost::Answer::No, true, 1},
         {true, LifecycleHost::Answer::Cancel, false, 1},
-        // Yes on an untitled applet turns into Save As; cancelling it still goes on.
-        {true, LifecycleHost::Answer::Yes, true, 1},
+        // Yes on an untitled applet turns into Save As; cancelling it stops.
+        {true, LifecycleHost::Answer::Yes, false, 1},
     };
     for (const auto& c : cases) {
         inner.questions = 0;
@@ -200,7 +229,7 @@ TEST_F(Lifecycle, ClosingKeepsUnsavedWorkWhenTheSaveFails) {
         {true, LifecycleHost::Answer::No, "", true},
         {true, LifecycleHost::Answer::Yes, "saved.wdf", true},
         {true, LifecycleHost::Answer::Yes, "missing/saved.wdf", false},
-        {true, LifecycleHost::Answer::Yes, "", true},  // Save As cancelled: the user's choice
+        {true, LifecycleHost::Answer::Yes, "", false},  // Save As cancelled: the work stays
     };
     for (const auto& c : cases) {
         inner.copiesDeleted = 0;
@@ -236,6 +265,151 @@ TEST_F(Lifecycle, OpenAndReopenReadThroughTheGuard) {
 
     lifecycle.reopen(programFolder + "gone.wdf");  // asks, then opens nothing
     EXPECT_EQ(inner.applet().documentPath(), path);
+}
+
+TEST_F(Lifecycle, ASaveThatWroteNothingStopsEveryCommand) {
+    writeTemplate("Toolbar One.wdf", "Template");
+    writeTemplate("other.wdf", "Other");
+    DocumentLifecycle fromProgram(host, programFolder);
+    const std::string other = programFolder + "other.wdf";
+    struct Command {
+        const char* name;
+        std::function<void()> run;
+    } commands[] = {
+        {"new", [&] { fromProgram.newDocument(); }},
+        {"open", [&] { fromProgram.open(); }},
+        {"reopen", [&] { fromProgram.reopen(other); }},
+        {"template", [&] { fromProgram.openTemplate(0); }},
+        {"close", [&] { EXPECT_FALSE(fromProgram.close()); }},
+    };
+    // An untitled applet whose Save As is cancelled, and a titled one whose
+    // folder does not exist.
+    const std::string savedTo[] = {"", programFolder + "missing/mine.wdf"};
+    for (const auto& command : commands) {
+        for (const std::string& documentPath : savedTo) {
+            inner.applet().setDocumentPath(documentPath);
+            inner.applet().setModified(true);
+            TVelkForm* before = &inner.applet();
+            inner.answers = {LifecycleHost::Answer::Yes};
+            inner.openPaths = {other};
+            inner.savePaths = {};
+            const int resets = inner.resets;
+            const int deleted = inner.copiesDeleted;
+            command.run();
+            SCOPED_TRACE(std::string(command.name) + " " + documentPath);
+            EXPECT_EQ(&inner.applet(), before);
+            EXPECT_EQ(inner.adoptions, 0);
+            EXPECT_EQ(inner.resets, resets);
+            EXPECT_EQ(inner.copiesDeleted, deleted);
+            EXPECT_TRUE(inner.applet().modified());
+            EXPECT_EQ(inner.applet().documentPath(), documentPath);
+        }
+    }
+}
+
+TEST_F(Lifecycle, OnlyAWholeReadReplacesTheAppletAndEntersReopen) {
+    writeTemplate("whole.wdf", "Whole");
+    std::string text;
+    {
+        std::ifstream in(programFolder + "whole.wdf", std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    struct Case {
+        const char* file;
+        std::string content;
+        bool replaces;
+    } cases[] = {
+        {"whole.wdf", text, true},
+        {"cut.wdf", text.substr(0, text.size() / 2), false},
+        {"cut-in-header.wdf", text.substr(0, 40), false},
+        {"notes.wdf", "shopping list\r\nmilk\r\n", false},
+        {"empty.wdf", "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = programFolder + c.file;
+        std::ofstream(path, std::ios::binary) << c.content;
+        inner.resetDocument();
+        inner.applet().CreateMenuItem();
+        inner.applet().statePanel(1, 0)->setItemName("Mine");
+        inner.applet().setDocumentPath("/work/mine.wdf");
+        inner.applet().setModified(false);
+        TVelkForm* before = &inner.applet();
+        const auto recent = inner.recentDocuments().size();
+        const auto shown = inner.messages().size();
+
+        EXPECT_EQ(lifecycle.openFile(path), c.replaces);
+        if (c.replaces) {
+            EXPECT_EQ(inner.applet().statePanel(1, 0)->itemName(), "Whole");
+            EXPECT_EQ(inner.applet().documentPath(), path);
+            ASSERT_EQ(inner.recentDocuments().size(), recent + 1);
+            EXPECT_EQ(inner.recentDocuments().front(), path);
+            continue;
+        }
+        EXPECT_EQ(&inner.applet(), before);
+        EXPECT_EQ(inner.applet().buttonCount(), 1);
+        EXPECT_EQ(inner.applet().statePanel(1, 0)->itemName(), "Mine");
+        EXPECT_EQ(inner.applet().documentPath(), "/work/mine.wdf");
+        EXPECT_FALSE(inner.applet().modified());
+        EXPECT_EQ(inner.recentDocuments().size(), recent);
+        EXPECT_GT(inner.messages().size(), shown);
+        EXPECT_FALSE(updatingControls());
+    }
+}
+
+TEST_F(Lifecycle, DialogsStartWhereTheUserWorks) {
+    writeTemplate("mine.wdf", "Mine");
+    fs::create_directories(folder / "work");
+    writeTemplate("work/other.wdf", "Other");
+    DocumentLifecycle fromProgram(host, programFolder);
+    inner.applet().setModified(false);
+
+    inner.openPaths = {programFolder + "work/other.wdf"};
+    fromProgram.open();
+    inner.openPaths = {""};
+    fromProgram.open();
+    EXPECT_EQ(inner.openFolders,
+              (std::vector<std::string>{programFolder, programFolder + "work/"}));
+
+    inner.applet().setDocumentPath("");
+    fromProgram.saveAs();
+    inner.applet().setDocumentPath("/data/bars/top.wdf");
+    fromProgram.saveAs();
+    EXPECT_EQ(inner.saveFolders, (std::vector<std::string>{inner.documents, "/data/bars/"}));
+}
+
+TEST_F(Lifecycle, SavingOverAProgramFileAsksFirst) {
+    writeTemplate("Toolbar One.wdf", "Template");
+    fs::create_directories(folder / "work");
+    DocumentLifecycle fromProgram(host, programFolder);
+    const std::string shipped = programFolder + "Toolbar One.wdf";
+    const auto sizeBefore = fs::file_size(shipped);
+    struct Case {
+        std::string target;
+        std::deque<bool> answers;
+        bool asks;
+        bool saved;
+    } cases[] = {
+        {shipped, {false}, true, false},
+        {programFolder + "work/../Toolbar One.wdf", {false}, true, false},
+        {shipped, {true}, true, true},
+        {programFolder + "new.wdf", {}, false, true},  // not one of its files yet
+        {programFolder + "work/mine.wdf", {}, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target);
+        inner.resetDocument();
+        for (int i = 0; i < 3; ++i) inner.applet().CreateMenuItem();
+        inner.overwriteQuestions.clear();
+        inner.overwriteAnswers = c.answers;
+        inner.savePaths = {c.target};
+        EXPECT_EQ(fromProgram.saveAs(), c.saved);
+        EXPECT_EQ(inner.overwriteQuestions.size(), c.asks ? 1u : 0u);
+        if (!c.saved) {
+            EXPECT_EQ(fs::file_size(shipped), sizeBefore);
+            EXPECT_EQ(inner.applet().documentPath(), "");
+        }
+    }
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTreeWidget>
 
 #include "EditorFixture.h"
@@ -96,6 +98,26 @@ TEST_F(ButtonList, EveryNamedControlIsThereWithItsCaptionAndHint) {
 
 TEST_F(ButtonList, RowsNameTheButtonsInCreationOrder) {
     EXPECT_EQ(rowTexts(), (QStringList{"Button 1", "Button 2", "Button 3", "Button 4"}));
+}
+
+TEST_F(ButtonList, ACutNameShowsWholeInItsToolTip) {
+    struct Case {
+        QString name;
+        bool cut;
+    } cases[] = {
+        {"Home", false},
+        {"Our products and services for the whole family", true},
+    };
+    for (const auto& c : cases) {
+        main->buttonsTab()->setRowCaption(1, c.name);
+        const QRect rect = list()->visualItemRect(list()->topLevelItem(1));
+        QHelpEvent help(QEvent::ToolTip, rect.center(),
+                        list()->viewport()->mapToGlobal(rect.center()));
+        QApplication::sendEvent(list()->viewport(), &help);
+        EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), c.cut ? c.name : QString())
+            << c.name.toStdString();
+        QToolTip::hideText();
+    }
 }
 
 TEST_F(ButtonList, SelectingRowsSelectsTheirButtonsInTheOrderChosen) {

@@ -259,6 +259,8 @@ TEST_F(GeneralTabEditing, BrowsingForTheImageStoresTheFileNameAndItsPath) {
     ASSERT_EQ(dialogs.fileRequests.size(), 1);
     EXPECT_EQ(dialogs.fileRequests[0].title, "Open Image");
     EXPECT_EQ(dialogs.fileRequests[0].folder, main->programFolder() + "Button Images");
+    for (const QString& entry : dialogs.fileRequests[0].filter.split(";;"))
+        EXPECT_EQ(entry.count('('), 1) << entry.toStdString();
     EXPECT_EQ(applet().imageName(), "night sky.jpg");
     EXPECT_EQ(applet().imagePath(), "/pictures/night sky.jpg");
     EXPECT_EQ(control<QLineEdit>("eBkImage")->text(), "night sky.jpg");

@@ -83,6 +83,8 @@ TEST_F(PreviewEditing, ButtonPropertiesNeedsASelection) {
 
 TEST_F(PreviewEditing, ResizingTheWindowResizesTheApplet) {
     main->preview()->show();
+    QEvent enter(QEvent::Enter);  // the user reaches the window, then resizes it
+    QApplication::sendEvent(main->preview(), &enter);
     main->preview()->resize(200, 125);
     QApplication::processEvents();
     EXPECT_EQ(applet().appletWidth(), 200);
@@ -90,6 +92,16 @@ TEST_F(PreviewEditing, ResizingTheWindowResizesTheApplet) {
     main->preview()->resize(200, 20);  // shrunk to its tool bar: the applet keeps its size
     QApplication::processEvents();
     EXPECT_EQ(applet().appletHeight(), 100);
+}
+
+TEST_F(PreviewEditing, ASizeTheWindowSystemImposesIsNoEdit) {
+    main->showCentred();
+    applet().setModified(false);
+    // Before the user reaches the window, as a window manager fitting it in.
+    main->preview()->resize(90, 100);
+    QApplication::processEvents();
+    EXPECT_EQ(applet().appletWidth(), 105);
+    EXPECT_FALSE(applet().modified());
 }
 
 TEST_F(PreviewEditing, TheFirstPointerMoveOpensThePreviewHintOnce) {

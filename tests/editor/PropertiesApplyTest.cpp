@@ -332,7 +332,7 @@ TEST_F(PropertiesApply, TextBoxMessageAsksToTurnTheTextBoxOn) {
     ASSERT_FALSE(applet().textBoxVisible());
     type("eTextBox", "W");
     EXPECT_EQ(dialogs.questions,
-              QStringList{"The Text Box in not turned on, would you like to turn it on? (If "
+              QStringList{"The Text Box is not turned on, would you like to turn it on? (If "
                           "you do not the changes you are making will not show up.)"});
     EXPECT_EQ(panel(1, 0).textBoxText(), "");
 

@@ -116,7 +116,8 @@ TEST_F(Publish, ARemovedBrowserAsksForAChoiceButThePageIsWritten) {
     chooseBrowser(home.path() + "/Web Browsers/netscape");
     pressTest();
     EXPECT_EQ(dialogs.messages,
-              QStringList{"You must select a browser before testing the Applet."});
+              QStringList{"You must select a browser before testing the Applet. Choose one in "
+                          "Options > Browser."});
     EXPECT_TRUE(QFileInfo(page()).isFile());
     EXPECT_TRUE(dialogs.started.isEmpty());
     EXPECT_TRUE(dialogs.opened.isEmpty());

@@ -12,7 +12,8 @@ namespace wendle::testing {
 // Answers the editor's questions from a script and records what was asked.
 class ScriptedDialogs : public UserDialogs {
   public:
-    QStringList messages;                       // every message shown
+    QStringList messages;                       // every message shown, warnings too
+    QStringList warnings;                       // the messages shown as warnings
     QStringList questions;                      // every question asked
     std::deque<Answer> answers;                 // next answers; No when empty
     std::deque<std::optional<Colour>> colours;  // next colour choices; Cancel when empty
@@ -25,6 +26,10 @@ class ScriptedDialogs : public UserDialogs {
     QStringList started;    // "program|argument|folder" of every start
 
     void showMessage(const QString& text) override { messages << text; }
+    void showWarning(const QString& text) override {
+        messages << text;
+        warnings << text;
+    }
     Answer ask(const QString& text, bool) override {
         questions << text;
         if (answers.empty())

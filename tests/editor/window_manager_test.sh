@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Runs the built editor under a virtual display with a real window manager
+# and checks that a template comes up unchanged: New right after opening it
+# asks no question. Without a window manager the sizes the program sets are
+# never adjusted, so only a run like this one shows the fault.
+#
+#   window_manager_test.sh PROGRAM
+set -u
+program=${1:?usage: window_manager_test.sh PROGRAM}
+for tool in Xvfb openbox xdotool; do
+  command -v "$tool" >/dev/null || { echo "needs $tool (scripts/setup installs it)"; exit 1; }
+done
+
+display=""
+for n in $(seq 150 220); do
+  [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
+done
+[ -n "$display" ] || { echo "no free display"; exit 1; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Waits for a condition, checking every tenth of a second, at most $1 tenths.
+until_true() {
+  local tenths=$1; shift
+  for _ in $(seq "$tenths"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+until_true 100 test -S "/tmp/.X11-unix/X${display#:}" || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=$display
+openbox >/dev/null 2>&1 &
+pids+=($!)
+# The window manager must own the screen before the editor maps a window.
+sleep 0.5
+
+# A first run with its own settings, so nothing of the user's leaks in.
+export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
+"$program" >"$work/program.log" 2>&1 &
+app=$!
+pids+=($app)
+
+titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
+count() { titled "$1" | wc -l; }
+has_windows() { [ "$(count "$1")" -ge "$2" ]; }
+
+until_true 200 has_windows Wendle 1 || { echo "the main window did not show"; exit 1; }
+until_true 100 has_windows "Applet Preview" 1 || { echo "the preview did not show"; exit 1; }
+main=$(titled Wendle | head -1)
+preview=$(titled "Applet Preview" | head -1)
+size_of() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
+
+xdotool windowactivate --sync "$main"
+xdotool key --window "$main" ctrl+n
+# Templates > Vertical Toolbar, the fifth entry.
+before=$(size_of "$preview")
+xdotool windowactivate --sync "$main"
+xdotool key alt+a
+sleep 0.5
+xdotool key Down Down Down Down Return
+resized() { preview=$(titled "Applet Preview" | head -1); [ -n "$preview" ] && [ "$(size_of "$preview")" != "$before" ]; }
+until_true 100 resized || { echo "the template did not open"; exit 1; }
+# The window manager answers the new size and place in its own time.
+sleep 1
+
+xdotool windowactivate --sync "$main"
+xdotool key ctrl+n
+if until_true 30 has_windows Wendle 2; then
+  echo "FAIL: New after opening a template asked to save changes"
+  exit 1
+fi
+kill -0 "$app" 2>/dev/null || { echo "FAIL: the editor ended"; cat "$work/program.log"; exit 1; }
+echo "ok: the template opened unchanged"
