@@ -22,7 +22,7 @@ AppletPart capturePart(const TVelkForm& applet, const EditScope& scope) {
     AppletPart part;
     if (scope.form)
         part.form = captureForm(applet);
-    for (int slot : scope.slots) {
+    for (int slot : scope.buttonSlots) {
         std::optional<ButtonValues> values;
         if (applet.statePanel(1, slot))
             values = captureButton(applet, slot);
@@ -53,10 +53,10 @@ void restorePart(TVelkForm& applet, const AppletPart& part) {
         applyForm(applet, *part.form);
 }
 
-std::vector<int> AppletChange::slots() const {
-    std::vector<int> slots;
-    for (const auto& entry : before.buttons) slots.push_back(entry.first);
-    return slots;
+std::vector<int> AppletChange::changedSlots() const {
+    std::vector<int> buttonSlots;
+    for (const auto& entry : before.buttons) buttonSlots.push_back(entry.first);
+    return buttonSlots;
 }
 
 AppletTransaction::AppletTransaction(const TVelkForm& applet, EditScope scope)
@@ -68,12 +68,13 @@ AppletChange AppletTransaction::commit() const {
     if (scope.order) {
         // Buttons that came into being were not there before.
         for (int slot : applet_.usedSlots()) {
-            if (std::find(scope.slots.begin(), scope.slots.end(), slot) != scope.slots.end())
+            if (std::find(scope.buttonSlots.begin(), scope.buttonSlots.end(), slot) !=
+                scope.buttonSlots.end())
                 continue;
             const auto& old = before.order->usedSlots;
             if (std::find(old.begin(), old.end(), slot) != old.end())
                 continue;
-            scope.slots.push_back(slot);
+            scope.buttonSlots.push_back(slot);
             before.buttons.emplace_back(slot, std::nullopt);
         }
     }

@@ -15,7 +15,7 @@ struct EditScope {
     bool form = false;
     // The buttons whose values may change or that may be deleted. Buttons
     // the edit creates are found by themselves when order is set.
-    std::vector<int> slots;
+    std::vector<int> buttonSlots;
     // The list of buttons, their stacking order and the links between them.
     bool order = false;
 };
@@ -40,7 +40,7 @@ struct AppletPart {
 
 AppletPart capturePart(const TVelkForm& applet, const EditScope& scope);
 // Puts the applet's parts back as they were when captured: buttons come back
-// in their slots, list places, stacking order and links, and buttons that
+// in their buttonSlots, list places, stacking order and links, and buttons that
 // did not exist go.
 void restorePart(TVelkForm& applet, const AppletPart& part);
 
@@ -49,8 +49,8 @@ struct AppletChange {
     AppletPart before;
     AppletPart after;
     bool changed() const { return !(before == after); }
-    // The slots that this change concerns (in either part).
-    std::vector<int> slots() const;
+    // The buttonSlots that this change concerns (in either part).
+    std::vector<int> changedSlots() const;
     bool changesForm() const { return before.form.has_value(); }
     bool changesOrder() const { return before.order.has_value(); }
 };

@@ -26,10 +26,11 @@ bool coversAButton(const std::set<std::pair<int, int>>& taken,
 
 }  // namespace
 
-std::vector<ButtonValues> copyButtons(const TVelkForm& applet, const std::vector<int>& slots) {
+std::vector<ButtonValues> copyButtons(const TVelkForm& applet,
+                                      const std::vector<int>& buttonSlots) {
     std::vector<int> ordered;
     for (int slot : applet.usedSlots()) {
-        if (std::find(slots.begin(), slots.end(), slot) != slots.end())
+        if (std::find(buttonSlots.begin(), buttonSlots.end(), slot) != buttonSlots.end())
             ordered.push_back(slot);
     }
     std::vector<ButtonValues> buttons;
@@ -77,14 +78,14 @@ PasteResult pasteButtons(TVelkForm& applet, const std::vector<ButtonValues>& but
         }
         applyButton(applet, created.slot, placed);
         applet.statePanel(1, created.slot)->setItemName(name);
-        result.slots.push_back(created.slot);
+        result.created.push_back(created.slot);
     }
-    for (std::size_t i = 0; i < result.slots.size(); ++i) {
+    for (std::size_t i = 0; i < result.created.size(); ++i) {
         for (int state = 1; state <= kStateCount; ++state) {
-            TVelkPanel* panel = applet.statePanel(state, result.slots[i]);
+            TVelkPanel* panel = applet.statePanel(state, result.created[i]);
             const int link = buttons[i].states[std::size_t(state - 1)].itemLink;
-            panel->setItemLink(link >= 0 && std::size_t(link) < result.slots.size()
-                                   ? std::int16_t(result.slots[std::size_t(link)])
+            panel->setItemLink(link >= 0 && std::size_t(link) < result.created.size()
+                                   ? std::int16_t(result.created[std::size_t(link)])
                                    : std::int16_t(-1));
         }
     }
@@ -93,8 +94,8 @@ PasteResult pasteButtons(TVelkForm& applet, const std::vector<ButtonValues>& but
     return result;
 }
 
-void pasteLook(TVelkForm& applet, const std::vector<int>& slots, const ButtonValues& look) {
-    for (int slot : slots) {
+void pasteLook(TVelkForm& applet, const std::vector<int>& buttonSlots, const ButtonValues& look) {
+    for (int slot : buttonSlots) {
         for (int state = 1; state <= kStateCount; ++state) {
             if (TVelkPanel* panel = applet.statePanel(state, slot))
                 applyLook(*panel, look.states[std::size_t(state - 1)]);
@@ -103,8 +104,8 @@ void pasteLook(TVelkForm& applet, const std::vector<int>& slots, const ButtonVal
     applet.setModified(true);
 }
 
-void nudgeButtons(TVelkForm& applet, const std::vector<int>& slots, int dx, int dy) {
-    for (int slot : slots) {
+void nudgeButtons(TVelkForm& applet, const std::vector<int>& buttonSlots, int dx, int dy) {
+    for (int slot : buttonSlots) {
         const TVelkPanel* first = applet.statePanel(1, slot);
         if (!first)
             continue;

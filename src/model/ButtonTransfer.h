@@ -9,14 +9,14 @@
 // carried from one button to others, and buttons moved by a step.
 namespace wendle {
 
-// The buttons of these slots, in list order. A button link between two of
+// The buttons of these buttonSlots, in list order. A button link between two of
 // them becomes the index of its target in the result; a link to a button
 // outside them is dropped (-1).
-std::vector<ButtonValues> copyButtons(const TVelkForm& applet, const std::vector<int>& slots);
+std::vector<ButtonValues> copyButtons(const TVelkForm& applet, const std::vector<int>& buttonSlots);
 
 struct PasteResult {
-    std::vector<int> slots;  // the new buttons, in the order given
-    std::string message;     // why nothing was pasted
+    std::vector<int> created;  // the new buttons, in the order given
+    std::string message;       // why nothing was pasted
     bool ok() const { return message.empty(); }
 };
 
@@ -28,9 +28,9 @@ struct PasteResult {
 PasteResult pasteButtons(TVelkForm& applet, const std::vector<ButtonValues>& buttons);
 
 // Gives each of these buttons the look of all three states of another.
-void pasteLook(TVelkForm& applet, const std::vector<int>& slots, const ButtonValues& look);
+void pasteLook(TVelkForm& applet, const std::vector<int>& buttonSlots, const ButtonValues& look);
 
 // Moves these buttons by (dx, dy) pixels.
-void nudgeButtons(TVelkForm& applet, const std::vector<int>& slots, int dx, int dy);
+void nudgeButtons(TVelkForm& applet, const std::vector<int>& buttonSlots, int dx, int dy);
 
 }  // namespace wendle

@@ -17,8 +17,8 @@ AppletPart everything(const TVelkForm& applet) {
     EditScope scope;
     scope.form = true;
     scope.order = true;
-    scope.slots.resize(kMaxSlots);
-    std::iota(scope.slots.begin(), scope.slots.end(), 0);
+    scope.buttonSlots.resize(kMaxSlots);
+    std::iota(scope.buttonSlots.begin(), scope.buttonSlots.end(), 0);
     return capturePart(applet, scope);
 }
 
@@ -165,7 +165,7 @@ TEST(AppletChange, ANewButtonJoinsTheChangeByItself) {
     AppletTransaction transaction(applet, {false, {}, true});
     const int slot = applet.CreateMenuItem().slot;
     const AppletChange change = transaction.commit();
-    EXPECT_EQ(change.slots(), std::vector<int>{slot});
+    EXPECT_EQ(change.changedSlots(), std::vector<int>{slot});
     restorePart(applet, change.before);
     EXPECT_EQ(applet.statePanel(1, slot), nullptr);
     EXPECT_EQ(applet.buttonCount(), 4);

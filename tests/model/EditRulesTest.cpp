@@ -83,7 +83,7 @@ TEST_F(Transfer, LinksBetweenCopiedButtonsFollowThemAndOthersAreDropped) {
 
     const PasteResult pasted = pasteButtons(target, copied);
     ASSERT_TRUE(pasted.ok());
-    EXPECT_EQ(pasted.slots, (std::vector<int>{1, 2}));
+    EXPECT_EQ(pasted.created, (std::vector<int>{1, 2}));
     EXPECT_EQ(target.statePanel(1, 1)->itemLink(), 2);
     EXPECT_EQ(target.statePanel(3, 2)->caption(), "Third");
     // Pasted buttons get names of their own, as new buttons do.
@@ -101,7 +101,7 @@ TEST_F(Transfer, PastedButtonsStepAwayFromButtonsTheyWouldCover) {
         int left, top;
     } expected[] = {{left, top}, {left + 8, top + 6}, {left + 16, top + 12}};
     for (const Expect& e : expected) {
-        const int slot = pasteButtons(target, copied).slots.at(0);
+        const int slot = pasteButtons(target, copied).created.at(0);
         for (int state = 1; state <= 3; ++state) {
             EXPECT_EQ(target.statePanel(state, slot)->left(), e.left);
             EXPECT_EQ(target.statePanel(state, slot)->top(), e.top);
@@ -113,7 +113,7 @@ TEST_F(Transfer, AFullAppletRefusesThePasteWhole) {
     for (int i = 0; i < kMaxButtons - 1; ++i) target.CreateMenuItem();
     const PasteResult refused = pasteButtons(target, copyButtons(source, {0, 1}));
     EXPECT_EQ(refused.message, messages::kMaxButtons);
-    EXPECT_TRUE(refused.slots.empty());
+    EXPECT_TRUE(refused.created.empty());
     EXPECT_EQ(target.buttonCount(), kMaxButtons - 1);
     EXPECT_TRUE(pasteButtons(target, copyButtons(source, {0})).ok());
 }
