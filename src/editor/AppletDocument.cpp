@@ -38,6 +38,7 @@ AppletDocument::~AppletDocument() {
 }
 
 void AppletDocument::replaceApplet(std::unique_ptr<TVelkForm> applet) {
+    gesture_.reset();
     stack_->clear();
     applet_ = std::move(applet);
     reloaded();
@@ -77,6 +78,60 @@ bool AppletDocument::edit(const QString& text, const EditScope& scope,
     stack_->push(new EditCommand(*this, text, std::move(made), mergeKey, mergeSession_));
     followCleanState();
     return true;
+}
+
+void AppletDocument::beginGesture(const EditScope& scope) {
+    cancelGesture();
+    gesture_ = std::make_unique<AppletTransaction>(*applet_, scope);
+}
+
+void AppletDocument::gestureStep(const std::function<void(TVelkForm&)>& change) {
+    if (!gesture_)
+        return;
+    change(*applet_);
+}
+
+bool AppletDocument::endGesture(const QString& text,
+                                const std::function<void(TVelkForm&)>& change) {
+    if (!gesture_)
+        return false;
+    const std::unique_ptr<AppletTransaction> gesture = std::move(gesture_);
+    change(*applet_);
+    AppletChange made = gesture->commit();
+    if (!made.changed()) {
+        followCleanState();
+        return false;
+    }
+    announce(made.after, made.before);
+    stack_->push(new EditCommand(*this, text, std::move(made), {}, ++mergeSession_));
+    followCleanState();
+    return true;
+}
+
+void AppletDocument::cancelGesture() {
+    if (!gesture_)
+        return;
+    const std::unique_ptr<AppletTransaction> gesture = std::move(gesture_);
+    const AppletChange made = gesture->commit();
+    restorePart(*applet_, made.before);
+    announce(made.before, made.after);
+    followCleanState();
+}
+
+void AppletDocument::setActiveStates(const std::array<bool, kStateCount>& active) {
+    applet_->setActiveStates(active);
+    applet_->showActiveStates();
+}
+
+void AppletDocument::setGrid(bool on) {
+    applet_->setGrid(on);
+    applet_->setModif(true);
+}
+
+void AppletDocument::setGridStep(int x, int y) {
+    applet_->setGridX(x);
+    applet_->setGridY(y);
+    applet_->setModif(true);
 }
 
 bool AppletDocument::editPanels(const QString& text, const std::vector<PanelTarget>& targets,
@@ -120,6 +175,7 @@ void AppletDocument::applyChange(const AppletPart& part, const AppletPart& other
     ++mergeSession_;
     restorePart(*applet_, part);
     announce(part, other);
+    emit changeRestored();
 }
 
 void AppletDocument::announce(const AppletPart& now, const AppletPart& other) {

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -66,6 +67,23 @@ class AppletDocument : public QObject {
     bool editForm(const QString& text, const std::function<void(FormValues&)>& change,
                   const QString& mergeKey = {});
 
+    // A gesture of the pointer (a drag that moves or sizes): its steps
+    // show at once, and it becomes one edit when it ends. A new applet or
+    // cancelGesture puts the values of its start back.
+    void beginGesture(const EditScope& scope);
+    void gestureStep(const std::function<void(TVelkForm&)>& change);
+    bool endGesture(const QString& text, const std::function<void(TVelkForm&)>& change);
+    void cancelGesture();
+    bool inGesture() const { return gesture_ != nullptr; }
+
+    // The states edits go to (the properties window's choice); the preview
+    // shows the first of them. Not an edit.
+    void setActiveStates(const std::array<bool, kStateCount>& active);
+
+    // The alignment grid: the editor's, not the document's, so not an edit.
+    void setGrid(bool on);
+    void setGridStep(int x, int y);
+
     // The field lost focus, the arrow run ended: the next edit starts a
     // command of its own.
     void endMerging() { ++mergeSession_; }
@@ -103,6 +121,9 @@ class AppletDocument : public QObject {
     void buttonListChanged();
     void selectionChanged();
     void modifiedChanged(bool modified);
+    // Undo or redo put values back (after the finer signals above): views
+    // that show values they keep no signal for refresh them all.
+    void changeRestored();
 
   private:
     // Tells the views what a change touched, and reloads pictures whose
@@ -112,6 +133,7 @@ class AppletDocument : public QObject {
 
     std::unique_ptr<TVelkForm> applet_;
     QUndoStack* stack_;
+    std::unique_ptr<AppletTransaction> gesture_;
     unsigned mergeSession_ = 0;
     bool announcedModified_ = false;
     friend class EditCommand;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/AppletDocument.h"
+#include "editor/ButtonListTexts.h"
 #include "editor/EditTexts.h"
 #include "editor/Encoding.h"
 #include "model/AppletEdits.h"
@@ -61,6 +62,12 @@ Qt::ItemFlags ButtonListModel::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+QVariant ButtonListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (section != 0 || orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    return QString(texts::buttons::kListColumn);
 }
 
 void ButtonListModel::buttonsChanged(const QList<int>& changed) {

@@ -19,6 +19,7 @@ class ButtonListModel : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     // The slot of a row, or -1.
     int slotAt(int row) const;

@@ -22,6 +22,7 @@ inline constexpr const char* kUntitled = "Untitled";
 
 // Names of edits.
 inline constexpr const char* kMove = "Move";
+inline constexpr const char* kChange = "Change";
 inline constexpr const char* kResize = "Resize";
 inline constexpr const char* kNew = "New";
 inline constexpr const char* kDeleteVerb = "Delete";
@@ -36,6 +37,7 @@ inline constexpr const char* kMoveTextBox = "Move Text Box";
 inline constexpr const char* kResizeTextBox = "Resize Text Box";
 inline constexpr const char* kResizeApplet = "Resize Applet";
 inline constexpr const char* kChangeApplet = "Change Applet";
+inline constexpr const char* kChangeTextBox = "Change Text Box";
 
 // "Move Button", "Move 3 Buttons".
 inline QString buttons(const char* verb, int count) {

@@ -6,7 +6,6 @@
 #include <QStandardPaths>
 #include <QStringList>
 
-#include "editor/ButtonsTab.h"
 #include "editor/Encoding.h"
 #include "editor/HtmlTab.h"
 #include "editor/Texts.h"
@@ -82,10 +81,6 @@ void EditorDocumentHost::showMessage(const std::string& text) {
 
 void EditorDocumentHost::updateGeneralWindow() {
     main_.UpDateGeneralWindow();
-}
-
-void EditorDocumentHost::setButtonListCaption(int ordinal, const std::string& name) {
-    main_.buttonsTab()->setRowCaption(ordinal, toQString(name));
 }
 
 void EditorDocumentHost::loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) {

@@ -21,11 +21,10 @@ constexpr int kMinimumClientHeight = kToolBarStrip + 1;
 constexpr int kGap = 12;
 }  // namespace
 
-TPreviewWindow::TPreviewWindow(TmainWindow& main, std::unique_ptr<TVelkForm> applet,
-                               QWidget* parent)
+TPreviewWindow::TPreviewWindow(TmainWindow& main, QWidget* parent)
     // A tool window of the main window: above its owner only, never above
     // the dialogs or other programs.
-    : QWidget(parent, Qt::Tool), main_(main), applet_(std::move(applet)) {
+    : QWidget(parent, Qt::Tool), main_(main) {
     setObjectName("PreviewWindow");
     setWindowTitle(texts::kPreviewTitle);
 
@@ -62,17 +61,21 @@ TPreviewWindow::TPreviewWindow(TmainWindow& main, std::unique_ptr<TVelkForm> app
     addButton("ToolButton6", texts::kDeleteButtonHint, QStyle::SP_TrashIcon,
               &TmainWindow::deleteButtons);
 
-    view_ = new AppletView(main_, *applet_, this);
+    view_ = new AppletView(main_, this);
     view_->setObjectName("AppletView");
     followAppletSize();
 }
 
 TPreviewWindow::~TPreviewWindow() = default;
 
+TVelkForm& TPreviewWindow::applet() {
+    return main_.applet();
+}
+
 void TPreviewWindow::followAppletSize() {
     UpdatingControlsScope updating;
     userMayResize_ = false;
-    resize(applet_->clientWidth(), applet_->clientHeight());
+    resize(applet().clientWidth(), applet().clientHeight());
     ToolBar1_->setGeometry(0, 0, width(), kToolBarStrip);
     view_->setGeometry(0, kToolBarStrip, width(), std::max(0, height() - kToolBarStrip));
     if (isVisible())
@@ -123,13 +126,10 @@ void TPreviewWindow::resizeEvent(QResizeEvent* event) {
     // shrink or move a window it finds too large): never a user's edit.
     if (updatingControls() || !userMayResize_ || height() < kMinimumClientHeight)
         return;
-    if (width() == applet_->clientWidth() && height() == applet_->clientHeight())
+    if (width() == applet().clientWidth() && height() == applet().clientHeight())
         return;
     // The user resized the window: the applet takes the new size.
-    UpdatingControlsScope updating;
-    applet_->setClientSize(width(), height());
-    applet_->setModified(true);
-    main_.appletResized();
+    main_.appletResized(width(), height());
 }
 
 bool TPreviewWindow::event(QEvent* event) {

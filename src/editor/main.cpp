@@ -1,6 +1,7 @@
 #include "editor/main.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -21,14 +22,19 @@
 #include "editor/AppletView.h"
 #include "editor/Browser.h"
 #include "editor/ButtonsTab.h"
+#include "editor/EditActions.h"
+#include "editor/EditTexts.h"
+#include "editor/EditorSettings.h"
 #include "editor/Encoding.h"
 #include "editor/GeneralTab.h"
 #include "editor/Grid.h"
 #include "editor/HtmlTab.h"
 #include "editor/Preview.h"
 #include "editor/Properties.h"
-#include "editor/QtSettingsOwner.h"
+#include "editor/Publishing.h"
 #include "editor/Texts.h"
+#include "editor/WindowTitle.h"
+#include "model/AppletEdits.h"
 #include "model/AppletHTML.h"
 #include "model/CharacterCheck.h"
 #include "model/Editing.h"
@@ -49,62 +55,39 @@ TmainWindow::TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWi
     // program as the editor does.
     platform::overrideProgramFolder(QFile::encodeName(programFolder).toStdString());
     setObjectName("mainWindow");
-    setWindowTitle(texts::kAppTitle);
+    editActions_ = new EditActions(document_, dialogs_, this);
     buildMenus();
     buildTabs();
     resize(720, 520);
-    createSettings();
+    settings_ = new EditorSettings(*this, *reopenMenu_,
+                                   [this](const QString& path) { reopenDocument(path); });
     browserWindow_ = new TBrowserWindow(*this, this);
+    publishing_ = std::make_unique<Publishing>(dialogs_, document_, programFolder_,
+                                               [this] { return browserWindow_->browserChoice(); });
+    createDocumentWindows();
+    connect(&document_, &AppletDocument::appletReplaced, this, &TmainWindow::documentReplaced);
+    connect(&document_, &AppletDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&document_, &AppletDocument::formChanged, this, &TmainWindow::repaintPreview);
+    connect(&document_, &AppletDocument::buttonsChanged, this, &TmainWindow::repaintPreview);
+    connect(&document_, &AppletDocument::buttonListChanged, this, &TmainWindow::repaintPreview);
+    connect(&document_, &AppletDocument::selectionChanged, this, &TmainWindow::repaintPreview);
+    connect(&document_, &AppletDocument::changeRestored, this, &TmainWindow::changeRestored);
+    // A field's typing is one step until the focus leaves it.
+    connect(qApp, &QApplication::focusChanged, &document_, &AppletDocument::endMerging);
+    showTitle();
 }
 
 TmainWindow::~TmainWindow() {
     saveSettings();
+    // The windows go before the document they show.
     delete preview_;
     delete properties_;
-}
-
-void TmainWindow::createSettings() {
-    Label26_ = new QLabel("false", this);
-    Label26_->setObjectName("Label26");
-    Label26_->hide();
-    Label27_ = new QLabel("false", this);
-    Label27_->setObjectName("Label27");
-    Label27_->hide();
-
-    settingsOwner_ =
-        std::make_unique<QtSettingsOwner>(*this, kMainWindowName, FormBorderStyle::Sizeable, true);
-    AppSettings_ = createAppSettings(*settingsOwner_);
-    AppSettings_->OnMRUClick = [this](TPFormSettings&, const TPMRUEntry&,
-                                      const std::string& fileName,
-                                      int) { reopenDocument(QFile::decodeName(fileName.c_str())); };
-    AppSettings_->OnMRUChange = [this](TPFormSettings&) { rebuildReopenMenu(); };
-    PAppSettings_ = createPAppSettings(settingsOwner_.get());
-    AppSettings_->restore();
-    rebuildReopenMenu();
-}
-
-void TmainWindow::rebuildReopenMenu() {
-    reopenMenu_->clear();
-    const TPMRUMenu menu = AppSettings_->BuildMRUMenu(false);
-    if (menu.SeparatorBefore)
-        reopenMenu_->addSeparator();
-    for (const TPMRUEntry& entry : menu.Entries) {
-        QAction* action = reopenMenu_->addAction(QString::fromStdString(entry.Caption));
-        action->setToolTip(QFile::decodeName(entry.FileName.c_str()));
-        const int index = entry.MRUIndex;
-        connect(action, &QAction::triggered, this,
-                [this, index] { AppSettings_->ClickMRUEntry(index); });
-    }
-    reopenMenu_->setEnabled(!menu.Entries.empty());
+    delete takeCentralWidget();
 }
 
 void TmainWindow::saveSettings() {
-    if (AppSettings_)
-        AppSettings_->save();
-}
-
-TVelkForm& TmainWindow::applet() {
-    return preview_->applet();
+    if (settings_)
+        settings_->save();
 }
 
 void TmainWindow::buildMenus() {
@@ -128,6 +111,10 @@ void TmainWindow::buildMenus() {
         QKeySequence("Ctrl+Shift+S"));
     file->addSeparator();
     add(file, "exitMenuItem", texts::kExit, &QWidget::close, QKeySequence("Ctrl+Q"));
+
+    QMenu* edit = menuBar()->addMenu(texts::edit::kEditMenu);
+    edit->menuAction()->setObjectName("Edit1");
+    editActions_->addTo(edit);
 
     QMenu* templates = menuBar()->addMenu(texts::kTemplatesMenu);
     templates->menuAction()->setObjectName("Templates1");
@@ -201,13 +188,10 @@ void TmainWindow::buildTabs() {
     setCentralWidget(central);
 }
 
-void TmainWindow::createDocumentWindows(std::unique_ptr<TVelkForm> applet) {
-    // Nothing of the old document survives: its windows go with it.
-    delete preview_;
-    delete properties_;
-    // Owned by the main window, so it stays above it and closes with it.
-    preview_ = new TPreviewWindow(*this, std::move(applet), this);
-    preview_->applet().setObserver(this);
+void TmainWindow::createDocumentWindows() {
+    // Built once; a new document resets them (documentReplaced). Owned by
+    // the main window, so they stay above it and close with it.
+    preview_ = new TPreviewWindow(*this, this);
     properties_ = new TPropertiesWindow(*this, this);
 }
 
@@ -235,28 +219,26 @@ void TmainWindow::startUp(const QStringList& arguments) {
         openPath(arguments.join(' '));
         return;
     }
-    for (int i = 0; i < document::kStartupButtons; ++i) applet().CreateMenuItem();
-    applet().setClientSize(document::kNewClientWidth, document::kStartupClientHeight);
-    preview_->followAppletSize();
-    UpDateGeneralWindow();
+    // Made through the host, as a New would; the windows then show it.
+    document::makeStartupDocument(documentHost_);
+    document_.reloaded();
 }
 
 void TmainWindow::openPath(const QString& path) {
-    lifecycle_.openFile(QFile::encodeName(path).toStdString());
-    afterDocumentRead();
+    readingCommand([&] { lifecycle_.openFile(QFile::encodeName(path).toStdString()); });
 }
 
-void TmainWindow::afterDocumentRead() {
-    // Whatever the reader met, the editors show the applet as it now is.
-    setUpdatingControls(false);
-    preview_->followAppletSize();
-    UpDateGeneralWindow();
-    repaintPreview();
+void TmainWindow::readingCommand(const std::function<void()>& command) {
+    const TVelkForm* before = &applet();
+    command();
+    // A read that failed left the document, and its undo history, alone. A
+    // new one is shown as the read (or the template's reset) left it.
+    if (&applet() != before)
+        document_.reloaded();
 }
 
 void TmainWindow::resetDocument() {
     installApplet(document::newDocumentApplet());
-    applet().setModified(false);
 }
 
 void TmainWindow::adoptApplet(std::unique_ptr<TVelkForm> applet) {
@@ -264,29 +246,39 @@ void TmainWindow::adoptApplet(std::unique_ptr<TVelkForm> applet) {
 }
 
 void TmainWindow::installApplet(std::unique_ptr<TVelkForm> applet) {
-    UpdatingControlsScope updating;
     // The grid is the editor's, not the document's: it stays as the user
     // set it when the document is replaced.
-    if (preview_) {
-        const TVelkForm& previous = this->applet();
-        applet->setGrid(previous.grid());
-        applet->setGridX(previous.gridX());
-        applet->setGridY(previous.gridY());
-    }
-    createDocumentWindows(std::move(applet));
+    keepGrid(*applet, this->applet());
+    document_.replaceApplet(std::move(applet));
+}
+
+void TmainWindow::documentReplaced() {
+    UpdatingControlsScope updating;
     preview_->followAppletSize();
     if (isVisible())
         placePreview();
     properties_->hide();
-    UpDateGeneralWindow();
-    // The list follows the buttons the applet already holds.
-    buttonsTab_->clearRows();
-    TVelkForm& current = this->applet();
-    for (int slot : current.usedSlots()) buttonAdded(current, slot);
-    for (int slot : current.selectedSlots()) selectionChanged(current, slot, true);
     properties_->setApplyToAllStates(true);
+    UpDateGeneralWindow();
     // Whoever copies from the HTML pane must get this document's block.
     rebuildHtmlPane();
+    repaintPreview();
+    showTitle();
+}
+
+void TmainWindow::changeRestored() {
+    UpdatingControlsScope updating;
+    preview_->followAppletSize();
+    generalTab_->showValues();
+    updatePropertiesWindow();
+    if (tabs_->currentWidget() == htmlTab_)
+        rebuildHtmlPane();
+    repaintPreview();
+}
+
+void TmainWindow::showTitle() {
+    setWindowTitle(documentWindowTitle(applet().documentPath()));
+    setWindowModified(document_.isModified());
 }
 
 void TmainWindow::UpDateGeneralWindow() {
@@ -316,20 +308,15 @@ void TmainWindow::repaintPreview() {
         preview_->view()->update();
 }
 
-void TmainWindow::appletResized() {
-    // Only the size fields follow: a full refill would also reset choices
-    // such as the arrangement box.
-    generalTab_->showAppletSize();
-    repaintIfTransparent(applet());
-    repaintPreview();
+void TmainWindow::appletResized(int clientWidth, int clientHeight) {
+    document_.edit(texts::edit::kResizeApplet, {true, applet().usedSlots(), false},
+                   [clientWidth, clientHeight](TVelkForm& applet) {
+                       resizeApplet(applet, clientWidth, clientHeight);
+                   });
 }
 
 Colour TmainWindow::getColor(Colour start) {
-    const auto chosen = dialogs_.chooseColour(start);
-    if (!chosen)
-        return start;
-    applet().setModified(true);
-    return *chosen;
+    return dialogs_.chooseColour(start).value_or(start);
 }
 
 bool TmainWindow::checkCharacters(const QString& text) {
@@ -351,26 +338,30 @@ void TmainWindow::newDocument() {
 }
 
 void TmainWindow::openDocument() {
-    lifecycle_.open();
-    afterDocumentRead();
+    readingCommand([this] { lifecycle_.open(); });
 }
 
 void TmainWindow::reopenDocument(const QString& path) {
-    lifecycle_.reopen(QFile::encodeName(path).toStdString());
-    afterDocumentRead();
+    readingCommand([&] { lifecycle_.reopen(QFile::encodeName(path).toStdString()); });
 }
 
 void TmainWindow::saveDocument() {
-    lifecycle_.save();
+    if (lifecycle_.save())
+        documentSaved();
 }
 
 void TmainWindow::saveDocumentAs() {
-    lifecycle_.saveAs();
+    if (lifecycle_.saveAs())
+        documentSaved();
+}
+
+void TmainWindow::documentSaved() {
+    document_.markSaved();
+    showTitle();
 }
 
 void TmainWindow::openTemplate(int number) {
-    lifecycle_.openTemplate(number);
-    afterDocumentRead();
+    readingCommand([&] { lifecycle_.openTemplate(number); });
 }
 
 void TmainWindow::closeEvent(QCloseEvent* event) {
@@ -387,76 +378,36 @@ void TmainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void TmainWindow::deleteAppletCopies() {
-    if (preview_)
-        document::deleteAppletCopies(applet(), workingFolders());
+    publishing_->deleteAppletCopies();
 }
 
 document::WorkingFolders TmainWindow::workingFolders() const {
-    return {QFile::encodeName(programFolder_).toStdString(), platform::workingFolderBase()};
+    return publishing_->workingFolders();
 }
 
 void TmainWindow::testInBrowser() {
-    const std::vector<std::string> lines = rebuildHtmlPane();
-    const document::WorkingFolders folders = workingFolders();
-    if (const auto error = document::buildTestSite(applet(), lines, folders)) {
-        dialogs_.showMessage(QFile::decodeName(error->c_str()));
-        return;
-    }
-    const std::string page = document::testPagePath(folders);
-    const auto launch = document::browserLaunch(browserWindow_->browserChoice(), page);
-    switch (launch.kind) {
-        case document::BrowserLaunch::Kind::DefaultBrowser:
-            // A desktop without a default browser simply shows nothing.
-            dialogs_.openExternal(QFile::decodeName(page.c_str()));
-            break;
-        case document::BrowserLaunch::Kind::Program:
-            launchProgram(QFile::decodeName(launch.file.c_str()),
-                          QFile::decodeName(launch.parameters.c_str()),
-                          QFile::decodeName(launch.workingFolder.c_str()));
-            break;
-        case document::BrowserLaunch::Kind::NoBrowser:
-            dialogs_.showMessage(document::messages::kSelectBrowser);
-            break;
-    }
+    publishing_->testInBrowser(rebuildHtmlPane());
 }
 
 void TmainWindow::showImagesAndSounds() {
-    const document::WorkingFolders folders = workingFolders();
-    if (const auto error = document::refreshRequiredFiles(applet(), folders)) {
-        dialogs_.showMessage(QFile::decodeName(error->c_str()));
-        return;
-    }
-    const QString folder = QFile::decodeName(folders.requiredFiles().c_str());
-    launchProgram(folder, folder, folder);
+    publishing_->showImagesAndSounds();
 }
 
 void TmainWindow::showClassFiles() {
-    const document::WorkingFolders folders = workingFolders();
-    if (const auto error = document::gatherClassFiles(folders)) {
-        dialogs_.showMessage(QFile::decodeName(error->c_str()));
-        return;
-    }
-    const QString folder = QFile::decodeName(folders.velkbutton().c_str());
-    launchProgram(folder, folder.chopped(1), folder);
+    publishing_->showClassFiles();
 }
 
 void TmainWindow::launchProgram(const QString& file, const QString& parameters,
                                 const QString& workingFolder) {
-    const QString target = QDir::isAbsolutePath(file) ? file : workingFolder + file;
-    if (QFileInfo(target).isDir()) {
-        dialogs_.openExternal(target);
-    } else {
-        dialogs_.startProgram(target, parameters, workingFolder);
-    }
+    publishing_->launchProgram(file, parameters, workingFolder);
 }
 
 void TmainWindow::addRecentDocument(const QString& path) {
-    AppSettings_->AddMRUItem(QFile::encodeName(path).toStdString());
+    settings_->addRecentDocument(path);
 }
 
 void TmainWindow::loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) {
     LoadImage(applet, fallbackFolder);
-    applet.setModif(true);
 }
 
 void TmainWindow::loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) {
@@ -489,22 +440,8 @@ void TmainWindow::showAbout() {
     TAboutBox::run(*this);
 }
 
-void TmainWindow::reloadStateImage(TVelkPanel& panel) {
-    loadStateImage(panel, documentFolder());
-}
-
-void TmainWindow::reloadAppletImage() {
-    loadAppletImage(applet(), documentFolder());
-}
-
-std::string TmainWindow::documentFolder() {
-    const std::string& path = applet().documentPath();
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 void TmainWindow::deleteReplacedCopies(const std::string& oldName) {
-    document::deleteReplacedCopies(oldName, workingFolders());
+    publishing_->deleteReplacedCopies(oldName);
 }
 
 void TmainWindow::openHelpTopic(int topic) {
@@ -512,45 +449,19 @@ void TmainWindow::openHelpTopic(int topic) {
 }
 
 bool TmainWindow::takeFirstUseFlag(const QString& name) {
-    QLabel* flag = name == kShowedPreviewHint ? Label26_
-                   : name == kShowedStateHint ? Label27_
-                                              : nullptr;
-    if (!flag || flag->text() == "true")
-        return false;
-    flag->setText("true");
-    return true;
+    return settings_->takeFirstUseFlag(name);
 }
 
 void TmainWindow::newButton() {
-    const auto created = applet().CreateMenuItem();
-    if (!created.ok())
-        dialogs_.showMessage(toQString(created.message));
-    repaintPreview();
+    editActions_->newButton();
 }
 
 void TmainWindow::deleteButtons() {
-    if (applet().selectedSlots().empty()) {
-        dialogs_.showMessage(texts::kNoSelectionDelete);
-        return;
-    }
-    if (dialogs_.ask(texts::kConfirmDelete, false) != UserDialogs::Answer::Yes)
-        return;
-    UpdatingControlsScope updating;
-    deleteSelected(applet());
-    repaintPreview();
+    editActions_->deleteSelection();
 }
 
 void TmainWindow::duplicateButton() {
-    if (applet().selectedSlots().empty()) {
-        dialogs_.showMessage(texts::kNoSelectionDuplicate);
-        return;
-    }
-    const auto copy = duplicateSelected(applet());
-    if (!copy.ok()) {
-        dialogs_.showMessage(toQString(copy.message));
-        return;
-    }
-    repaintPreview();
+    editActions_->duplicateSelection();
 }
 
 void TmainWindow::showButtonProperties() {
@@ -573,21 +484,6 @@ void TmainWindow::showButtonProperties() {
     }
     properties_->show();
     properties_->raise();
-}
-
-void TmainWindow::buttonAdded(TVelkForm& applet, int slot) {
-    buttonsTab_->appendRow(toQString(applet.statePanel(1, slot)->itemName()));
-}
-
-void TmainWindow::buttonRemoved(TVelkForm&, int, int ordinal) {
-    buttonsTab_->removeRow(ordinal);
-}
-
-void TmainWindow::selectionChanged(TVelkForm& applet, int slot, bool selected) {
-    const auto& used = applet.usedSlots();
-    const auto found = std::find(used.begin(), used.end(), slot);
-    if (found != used.end())
-        buttonsTab_->setRowSelected(int(found - used.begin()), selected);
 }
 
 }  // namespace wendle

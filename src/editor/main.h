@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "document/WorkingFolders.h"
+#include "editor/AppletDocument.h"
 #include "editor/EditorDocumentHost.h"
 #include "editor/UserDialogs.h"
 #include "model/VelkForm.h"
@@ -15,9 +17,9 @@ class QLabel;
 
 namespace wendle {
 
-class TPFormSettings;
-class TPAppSettings;
-class QtSettingsOwner;
+class EditActions;
+class EditorSettings;
+class Publishing;
 class TPreviewWindow;
 class TPropertiesWindow;
 class GeneralTab;
@@ -25,9 +27,11 @@ class ButtonsTab;
 class HtmlTab;
 class TBrowserWindow;
 
-// The main window: menus, the General, Buttons and HTML tabs, and the hub
-// through which every editing window reaches the one current applet.
-class TmainWindow : public QMainWindow, public AppletObserver {
+// The main window: menus and the General, Buttons and HTML tabs. It owns
+// the one document (AppletDocument) and wires the windows that show it, the
+// Edit menu's commands (EditActions), publishing (Publishing) and the
+// stored settings with the recent documents (EditorSettings).
+class TmainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
@@ -36,8 +40,11 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWidget* parent = nullptr);
     ~TmainWindow() override;
 
-    // The current applet, owned by the preview window.
-    TVelkForm& applet();
+    // The document and its current applet.
+    AppletDocument& document() { return document_; }
+    TVelkForm& applet() { return document_.applet(); }
+    EditActions& editActions() { return *editActions_; }
+    Publishing& publishing() { return *publishing_; }
     TPreviewWindow* preview() const { return preview_; }
     TPropertiesWindow* properties() const { return properties_; }
     GeneralTab* generalTab() const { return generalTab_; }
@@ -54,11 +61,10 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // without any, a new applet with four buttons.
     void startUp(const QStringList& arguments);
 
-    // Replaces the applet by a new, empty one: new preview and properties
-    // windows, client area 105 x 175, General tab refilled, list emptied.
+    // Replaces the applet by a new, empty one (client area 105 x 175); every
+    // window resets itself from it.
     void resetDocument();
-    // Puts an applet that was read whole in place of the current one, with
-    // new windows around it.
+    // Puts an applet that was read whole in place of the current one.
     void adoptApplet(std::unique_ptr<TVelkForm> applet);
     // Refills the General tab from the applet.
     void UpDateGeneralWindow();
@@ -69,16 +75,16 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // Repaints whatever changed in the preview.
     void repaintPreview();
 
-    // The colour dialog from start: OK marks the applet modified and gives
-    // the chosen colour, Cancel gives start.
+    // The colour dialog from start: OK gives the chosen colour, Cancel
+    // gives start.
     Colour getColor(Colour start);
     // True (after showing the message) when the text holds a character the
     // applet's parameters cannot carry.
     bool checkCharacters(const QString& text);
     bool checkCharacters2(const QString& text);
 
-    // The preview window was resized by the user: the size fields follow.
-    void appletResized();
+    // The user resized the preview window: the applet takes the size.
+    void appletResized(int clientWidth, int clientHeight);
 
     // Document commands.
     void newDocument();
@@ -123,10 +129,6 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void showSamples();
     void showAbout();
 
-    // Reloads the picture of a face or of the applet's background after its
-    // image name or path changed (the document's folder is the fallback).
-    void reloadStateImage(TVelkPanel& panel);
-    void reloadAppletImage();
     // An image or sound name was replaced: its stale copies leave the
     // "Applet Temp" and "Required Files" folders.
     void deleteReplacedCopies(const std::string& oldName);
@@ -143,11 +145,6 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void duplicateButton();
     void showButtonProperties();
 
-    // AppletObserver: the button list follows the applet.
-    void buttonAdded(TVelkForm& applet, int slot) override;
-    void buttonRemoved(TVelkForm& applet, int slot, int ordinal) override;
-    void selectionChanged(TVelkForm& applet, int slot, bool selected) override;
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -156,16 +153,22 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void buildTabs();
     // Rebuilds the HTML pane and gives its lines as the applet's bytes.
     std::vector<std::string> rebuildHtmlPane();
-    void createDocumentWindows(std::unique_ptr<TVelkForm> applet);
+    void createDocumentWindows();
     void installApplet(std::unique_ptr<TVelkForm> applet);
-    // The folder of the current document, ending in "/"; empty when untitled.
-    std::string documentFolder();
-    void afterDocumentRead();
-    void createSettings();
-    void rebuildReopenMenu();
+    // Views reset themselves from a new applet.
+    void documentReplaced();
+    void showTitle();
+    // Undo or redo: the windows show the values put back.
+    void changeRestored();
+    // A save wrote the document: this is its clean state.
+    void documentSaved();
+    // Runs a command that may read a new applet in; the windows show it.
+    void readingCommand(const std::function<void()>& command);
     void saveSettings();
     void placePreview();
 
+    // First: every window below is a view of it.
+    AppletDocument document_;
     UserDialogs& dialogs_;
     QString programFolder_;
     EditorDocumentHost documentHost_{*this};
@@ -180,12 +183,9 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // Made at start-up and kept: it remembers the browser choice and its
     // searches go on while it is closed.
     TBrowserWindow* browserWindow_ = nullptr;
-    // Hidden labels whose captions keep the one-time help flags.
-    QLabel* Label26_ = nullptr;
-    QLabel* Label27_ = nullptr;
-    std::unique_ptr<QtSettingsOwner> settingsOwner_;
-    std::unique_ptr<TPFormSettings> AppSettings_;
-    std::unique_ptr<TPAppSettings> PAppSettings_;
+    EditActions* editActions_ = nullptr;
+    std::unique_ptr<Publishing> publishing_;
+    EditorSettings* settings_ = nullptr;
 };
 
 }  // namespace wendle

@@ -36,4 +36,10 @@ bool renameButton(TVelkForm& applet, int slot, const std::string& name) {
     return true;
 }
 
+void keepGrid(TVelkForm& next, const TVelkForm& previous) {
+    next.setGrid(previous.grid());
+    next.setGridX(previous.gridX());
+    next.setGridY(previous.gridY());
+}
+
 }  // namespace wendle

@@ -24,4 +24,8 @@ void placeTextBox(TVelkForm& applet, const Bounds& bounds, bool resized);
 // name changed.
 bool renameButton(TVelkForm& applet, int slot, const std::string& name);
 
+// The alignment grid belongs to the editor, not to a document: a new
+// applet takes it over from the one it replaces.
+void keepGrid(TVelkForm& next, const TVelkForm& previous);
+
 }  // namespace wendle

@@ -92,6 +92,21 @@ TEST(Architecture, OnlyTheDocumentAndItsCommandsCallModelSetters) {
     EXPECT_TRUE(found.empty()) << ::testing::PrintToString(found);
 }
 
+TEST(Architecture, OnlyTheDocumentChangesTheSelection) {
+    const fs::path src = WENDLE_SOURCE_DIR;
+    static const std::regex kChange(
+        R"(\b(SelectOneItem|UnselectOneItem|UnselectAll|addToSelection|removeFromSelection)\s*\()");
+    std::vector<std::string> found;
+    for (const fs::path& file : sourcesIn(src / "editor")) {
+        if (file.filename() == "AppletDocument.cpp")
+            continue;
+        const std::string code = codeOnly(readText(file));
+        if (std::regex_search(code, kChange))
+            found.push_back(file.filename().string());
+    }
+    EXPECT_TRUE(found.empty()) << ::testing::PrintToString(found);
+}
+
 TEST(Architecture, WindowsSetTheUpdatingFlagOnlyThroughItsGuard) {
     const fs::path src = WENDLE_SOURCE_DIR;
     std::vector<std::string> found;

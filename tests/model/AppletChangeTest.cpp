@@ -138,7 +138,7 @@ TEST(AppletChange, UndoAndRedoGiveBackEachStateExactly) {
 TEST(AppletChange, AButtonPutBackIsShownAndKeepsItsPlaceInTheLists) {
     TVelkForm applet;
     linkedApplet(applet);
-    applet.activeStates() = {false, true, true};
+    applet.setActiveStates({false, true, true});
     applet.showActiveStates();
     AppletTransaction transaction(applet, selectedWithOrder(applet));
     deleteSelected(applet);
