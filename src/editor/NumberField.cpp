@@ -2,8 +2,19 @@
 
 namespace wendle {
 
-NumberField::NumberField(QWidget* parent) : QSpinBox(parent) {
-    setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+NumberField::NumberField(QWidget* parent) : QSpinBox(parent) {}
+
+void NumberField::fixup(QString& input) const {
+    // Leaving the field with a number below the minimum gives the minimum;
+    // an emptied field keeps its value (nothing is applied). A field that
+    // goes with its window changes nothing.
+    bool isNumber = false;
+    const qlonglong number = input.trimmed().toLongLong(&isNumber);
+    if (isNumber && number < minimum() && isVisible()) {
+        input = QString::number(minimum());
+        return;
+    }
+    QSpinBox::fixup(input);
 }
 
 QValidator::State NumberField::validate(QString& input, int& pos) const {

@@ -16,6 +16,7 @@ class NumberField : public QSpinBox {
 
   protected:
     QValidator::State validate(QString& input, int& pos) const override;
+    void fixup(QString& input) const override;
 };
 
 }  // namespace wendle

@@ -17,6 +17,8 @@ namespace wendle {
 
 namespace {
 constexpr int kMinimumClientHeight = kToolBarStrip + 1;
+// Five commands of this width and two separators fit a new applet's width.
+constexpr int kCommandWidth = 19;
 // Between the preview and the main window beside it.
 constexpr int kGap = 12;
 }  // namespace
@@ -38,6 +40,8 @@ TPreviewWindow::TPreviewWindow(TmainWindow& main, QWidget* parent)
         "QToolBar { spacing: 0px; padding: 0px; margin: 0px; border: none; }"
         "QToolButton { padding: 1px; margin: 0px; }"
         "QToolBar::separator { width: 3px; }");
+    ToolBar1_->setMovable(false);
+    ToolBar1_->setFloatable(false);
     ToolBar1_->setGeometry(0, 0, width(), kToolBarStrip);
     // The command runs on a pointer to the window captured by value: gcc's
     // sanitizer misreads a member call made through the reference member.
@@ -47,6 +51,8 @@ TPreviewWindow::TPreviewWindow(TmainWindow& main, QWidget* parent)
         QAction* action = ToolBar1_->addAction(style()->standardIcon(icon), hint);
         action->setObjectName(name);
         action->setToolTip(hint);
+        if (QWidget* button = ToolBar1_->widgetForAction(action))
+            button->setFixedSize(kCommandWidth, kToolBarStrip - 2);
         connect(action, &QAction::triggered, this, [window, command] { (window->*command)(); });
     };
     addButton("ToolButton1", texts::kSaveHint, QStyle::SP_DialogSaveButton,

@@ -261,7 +261,12 @@ void TmainWindow::documentReplaced() {
     properties_->setApplyToAllStates(true);
     UpDateGeneralWindow();
     // Whoever copies from the HTML pane must get this document's block.
-    rebuildHtmlPane();
+    // Building it fills the applet's empty texts, so it is built only where
+    // it shows; a hidden pane is emptied and built when its tab opens.
+    if (tabs_->currentWidget() == htmlTab_)
+        rebuildHtmlPane();
+    else
+        htmlTab_->setLines({});
     repaintPreview();
     showTitle();
 }

@@ -366,6 +366,7 @@ TEST_F(Lifecycle, DialogsStartWhereTheUserWorks) {
 
     inner.openPaths = {programFolder + "work/other.wdf"};
     fromProgram.open();
+    inner.applet().setModified(false);
     inner.openPaths = {""};
     fromProgram.open();
     EXPECT_EQ(inner.openFolders,

@@ -122,6 +122,8 @@ TEST_F(GeneralTabEditing, TypedHeightSizesThePreviewAndAResizedPreviewShowsInThe
     EXPECT_EQ(applet().clientWidth(), 240);
     EXPECT_EQ(main->preview()->width(), 240);
 
+    QEvent enter(QEvent::Enter);  // the user reaches the window, then resizes it
+    QCoreApplication::sendEvent(main->preview(), &enter);
     main->preview()->resize(240, 125);
     QCoreApplication::processEvents();
     EXPECT_EQ(applet().clientHeight(), 125);

@@ -185,10 +185,10 @@ TEST_F(AlignmentGrid, RemembersItsValuesForTheNextTime) {
     EXPECT_EQ(memory.kept->gridWidth, 20);
     EXPECT_EQ(memory.kept->gridHeight, 15);
 
-    // A new applet starts without a grid; opening the window brings the
-    // user's grid back.
+    // The grid is the editor's: a new applet keeps it, and the window shows
+    // the same state.
     main->resetDocument();
-    ASSERT_FALSE(applet().grid());
+    ASSERT_TRUE(applet().grid());
     open(&memory);
     EXPECT_TRUE(applet().grid());
     EXPECT_EQ(applet().gridX(), 20);

@@ -62,7 +62,14 @@ preview=$(titled "Applet Preview" | head -1)
 size_of() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
 
 xdotool windowactivate --sync "$main"
-xdotool key --window "$main" ctrl+n
+xdotool key ctrl+n
+# The start-up applet counts as changed: its question is answered No.
+if until_true 30 has_windows Wendle 2; then
+  xdotool key alt+n
+fi
+# A new applet's preview is 105 x 175.
+new_size() { preview=$(titled "Applet Preview" | head -1); [ -n "$preview" ] && [ "$(size_of "$preview")" = "105x175" ]; }
+until_true 100 new_size || { echo "New did not give a new applet: $(size_of "$preview")"; exit 1; }
 # Templates > Vertical Toolbar, the fifth entry.
 before=$(size_of "$preview")
 xdotool windowactivate --sync "$main"
