@@ -147,8 +147,6 @@ void readTextBox(FieldReader& in, TVelkForm& applet) {
 
     TvelkTextBox& box = applet.textBox();
     box.setBounds(bounds.left, bounds.top, bounds.width, bounds.height);
-    box.bkColor = applet.textBoxBkColor();
-    box.fontColor = applet.textBoxTextColor();
     // Only a size of the table reaches the panel; the refill then turns it
     // into the preview's point size.
     if (previewPointSize(applet.textBoxFontSize()))

@@ -28,6 +28,7 @@ bool samePicture(const PanelValues& a, const PanelValues& b) {
 
 AppletDocument::AppletDocument(QObject* parent)
     : QObject(parent), applet_(std::make_unique<TVelkForm>()), stack_(new QUndoStack(this)) {
+    applet_->setObserver(&watcher_);
     connect(stack_, &QUndoStack::cleanChanged, this, [this] { followCleanState(); });
     connect(stack_, &QUndoStack::indexChanged, this, [this] { followCleanState(); });
 }
@@ -41,6 +42,7 @@ void AppletDocument::replaceApplet(std::unique_ptr<TVelkForm> applet) {
     gesture_.reset();
     stack_->clear();
     applet_ = std::move(applet);
+    applet_->setObserver(&watcher_);
     reloaded();
 }
 

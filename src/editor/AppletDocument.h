@@ -126,6 +126,20 @@ class AppletDocument : public QObject {
     void changeRestored();
 
   private:
+    // Changes made by the model's own functions (a read, a selection made
+    // outside the document) reach the views too.
+    class Watcher : public AppletObserver {
+      public:
+        explicit Watcher(AppletDocument& document) : document_(document) {}
+        void buttonAdded(TVelkForm&, int) override { emit document_.buttonListChanged(); }
+        void buttonRemoved(TVelkForm&, int, int) override { emit document_.buttonListChanged(); }
+        void selectionChanged(TVelkForm&, int, bool) override { emit document_.selectionChanged(); }
+
+      private:
+        AppletDocument& document_;
+    };
+    Watcher watcher_{*this};
+
     // Tells the views what a change touched, and reloads pictures whose
     // name or path changed.
     void announce(const AppletPart& now, const AppletPart& other);

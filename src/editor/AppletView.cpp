@@ -285,6 +285,12 @@ void AppletView::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Down:
             dy = stepY;
             break;
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_Meta:
+            QWidget::keyPressEvent(event);
+            return;
         default:
             main_.editActions().endNudging();
             QWidget::keyPressEvent(event);

@@ -318,6 +318,9 @@ void TmainWindow::appletResized(int clientWidth, int clientHeight) {
                    [clientWidth, clientHeight](TVelkForm& applet) {
                        resizeApplet(applet, clientWidth, clientHeight);
                    });
+    // Only the size fields follow: a full refill would also reset choices
+    // such as the arrangement box.
+    generalTab_->showAppletSize();
 }
 
 Colour TmainWindow::getColor(Colour start) {

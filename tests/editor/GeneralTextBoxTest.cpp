@@ -139,7 +139,6 @@ TEST_F(TextBoxSettings, FontColourGoesToTheAppletAndThePanel) {
     dialogs.colours.push_back(Colour{0x000000FF});
     control<QPushButton>("SpeedButton3")->click();
     EXPECT_EQ(applet().textBoxTextColor(), Colour{0x000000FF});
-    EXPECT_EQ(applet().textBox().fontColor, Colour{0x000000FF});
     EXPECT_TRUE(applet().modified());
     EXPECT_TRUE(dialogs.questions.isEmpty());
 }

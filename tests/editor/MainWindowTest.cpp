@@ -20,7 +20,7 @@ TEST_F(MainWindow, StartsWithFourButtonsOnA105By131Applet) {
     EXPECT_EQ(applet().appletWidth(), 105);
     EXPECT_EQ(applet().appletHeight(), 131);
     EXPECT_TRUE(applet().modified());
-    EXPECT_EQ(main->windowTitle(), "Wendle");
+    EXPECT_EQ(main->windowTitle(), "Untitled[*] \u2014 Wendle");
 }
 
 TEST_F(MainWindow, ShowingTheHtmlTabRebuildsTheBlock) {

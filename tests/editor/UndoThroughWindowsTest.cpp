@@ -62,15 +62,21 @@ class UndoThroughWindows : public EditorFixture {
                                                            : button->rect().center();
         QTest::mouseClick(button, Qt::LeftButton, {}, at);
     }
+    // Typing goes where the focus is, in the active window.
+    void focus(QWidget* field) {
+        field->window()->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(field->window()));
+        field->setFocus();
+    }
     void type(QWidget* root, const char* name, const QString& text) {
         QWidget* field = in(root, name);
-        field->setFocus();
+        focus(field);
         QTest::keyClick(field, Qt::Key_End);
         QTest::keyClicks(field, text);
     }
     void setNumber(QWidget* root, const char* name, int value) {
         auto* field = in<QSpinBox>(root, name);
-        field->setFocus();
+        focus(field);
         field->selectAll();
         QTest::keyClicks(field, QString::number(value));
     }
