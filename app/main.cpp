@@ -3,6 +3,9 @@
 #include <QStringList>
 #include <QTimer>
 
+#include "editor/AppletView.h"
+#include "editor/FirstPaintExit.h"
+#include "editor/Preview.h"
 #include "editor/QtUserDialogs.h"
 #include "editor/main.h"
 
@@ -43,5 +46,6 @@ int main(int argc, char** argv) {
     arguments.removeFirst();
     window->startUp(arguments);
     window->showCentred();
+    wendle::FirstPaintExit::watchIfAsked({window->centralWidget(), window->preview()->view()});
     return app.exec();
 }

@@ -10,6 +10,7 @@
 
 #include "model/VelkForm.h"
 #include "render/AppletPainter.h"
+#include "render/CaptionCache.h"
 #include "render/HeadlessGui.h"
 #include "render/Raster.h"
 
@@ -56,11 +57,16 @@ void markEverythingStale(TVelkForm& applet) {
     for (int slot : applet.usedSlots()) applet.statePanel(1, slot)->setModified(true);
 }
 
+// Cold: every face is drawn again. With freshCaptions, the caption masks
+// are made again too, as on the first draw after start-up.
 void BM_PaintCold(benchmark::State& state) {
     auto applet = makeApplet(state.range(0) != 0, state.range(1) != 0);
+    const bool freshCaptions = state.range(2) != 0;
     Raster target;
     paintApplet(*applet, target, 1);
     for (auto _ : state) {
+        if (freshCaptions)
+            CaptionCache::instance().clear();
         markEverythingStale(*applet);
         paintApplet(*applet, target, 1);
         benchmark::DoNotOptimize(target.row(0));
@@ -68,10 +74,11 @@ void BM_PaintCold(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * pixelsDrawn(*applet));
 }
 BENCHMARK(BM_PaintCold)
-    ->ArgNames({"captions", "distinctLooks"})
-    ->Args({0, 0})
-    ->Args({0, 1})
-    ->Args({1, 0})
+    ->ArgNames({"captions", "distinctLooks", "freshCaptions"})
+    ->Args({0, 0, 0})
+    ->Args({0, 1, 0})
+    ->Args({1, 0, 0})
+    ->Args({1, 0, 1})
     ->Unit(benchmark::kMicrosecond);
 
 void BM_PaintWarm(benchmark::State& state) {

@@ -1,6 +1,8 @@
 // wendle-cli find ROOT MASK [--containing TEXT] [--case-sensitive]
 // Runs the editor's file search from a shell: every find is printed, one
-// path a line, as the search reports it.
+// path a line, as the search reports it. A folder or file that could not be
+// searched is named on standard error, and the exit status is then 1: the
+// list may be incomplete.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +17,7 @@
 #include "Command.h"
 #include "browser/DirectDispatcher.h"
 #include "browser/DriveMap.h"
+#include "browser/Messages.h"
 #include "browser/RspFind.h"
 
 namespace wendle::cli {
@@ -82,14 +85,19 @@ int runFind(const std::vector<std::string>& args) {
     find.SetFileMask(positional[1]);
     find.SetContainingText(containing);
     find.SetCaseSensitive(caseSensitive);
+    find.SetFileDetails(false);  // only names are printed
     find.OnFileFound = [](TFindThread&, const std::string& directory, const TSearchRec& fileinfo) {
         const std::string path = pathInFolder(directory, fileinfo.Name);
         std::fwrite(path.data(), 1, path.size(), stdout);
         std::fputc('\n', stdout);
     };
+    find.OnSkipped = [](TFindThread&, const std::string& path, int error) {
+        std::fprintf(stderr, "wendle-cli find: %s: %s\n", path.c_str(), skipReason(error).c_str());
+    };
     find.StartSearch();
     find.WaitFor();
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    const bool written = std::fflush(stdout) == 0;
+    return written && find.Skipped() == 0 ? 0 : 1;
 }
 
 static CommandRegistration registration(kFind);

@@ -1,4 +1,3 @@
-#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 #include <algorithm>
@@ -9,12 +8,13 @@
 #include "Command.h"
 #include "DocumentIo.h"
 #include "document/AppletDocumentHost.h"
-#include "document/AtomicFile.h"
 #include "document/DocumentReader.h"
 #include "model/Editing.h"
+#include "platform/AtomicFile.h"
 #include "render/AppletPainter.h"
 #include "render/HeadlessGui.h"
 #include "render/LoadImage.h"
+#include "render/PngEncoding.h"
 
 namespace wendle::cli {
 
@@ -31,15 +31,27 @@ const Command kRender{
 const CommandRegistration registration{kRender};
 
 // Reads a document as Open does, pictures included: a picture not found at
-// its path is looked for beside the document.
+// its path is looked for beside the document. A picture refused by a limit
+// is drawn as none, and said once however many faces name it.
 class PictureLoadingHost : public document::AppletDocumentHost {
   public:
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override {
-        LoadImage(applet, fallbackFolder);
+        note(LoadImage(applet, fallbackFolder));
     }
-    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) override {
-        LoadImage(panel, fallbackFolder);
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                        const std::string& fallbackFolder) override {
+        note(LoadImage(applet, panel, fallbackFolder));
     }
+    const std::vector<std::string>& refusedPictures() const { return refused_; }
+
+  private:
+    void note(const LoadImageReport& report) {
+        if (report.refusedByLimit() &&
+            std::find(refused_.begin(), refused_.end(), report.message) == refused_.end()) {
+            refused_.push_back(report.message);
+        }
+    }
+    std::vector<std::string> refused_;
 };
 
 // A whole non-negative decimal number below 1000, or -1.
@@ -102,15 +114,6 @@ std::string parseOptions(const std::vector<std::string>& args, Options& options)
     return {};
 }
 
-QByteArray encodePng(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        return {};
-    return bytes;
-}
-
 int runRender(const std::vector<std::string>& args) {
     Options options;
     if (const std::string problem = parseOptions(args, options); !problem.empty()) {
@@ -121,6 +124,8 @@ int runRender(const std::vector<std::string>& args) {
     PictureLoadingHost host;
     if (!readForCommand(options.document, host))
         return 1;
+    for (const std::string& message : host.refusedPictures())
+        std::fprintf(stderr, "wendle-cli render: %s\n", message.c_str());
 
     TVelkForm& applet = host.applet();
     for (int slot : options.selected) {
@@ -147,9 +152,10 @@ int runRender(const std::vector<std::string>& args) {
         return 1;
     }
     // Written whole or not at all: a failure leaves an older file intact.
-    if (auto error = document::replaceFileAtomically(
-            options.out, std::string_view(png.constData(), std::size_t(png.size())))) {
-        std::fprintf(stderr, "wendle-cli render: %s: %s\n", options.out.c_str(), error->c_str());
+    if (const auto written = platform::writeFileAtomically(
+            options.out, std::string_view(png.constData(), std::size_t(png.size())), 0666);
+        !written) {
+        std::fprintf(stderr, "wendle-cli render: %s\n", written.message.c_str());
         return 1;
     }
     return 0;

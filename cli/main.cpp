@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Command.h"
+#include "DrawingProgram.h"
 
 namespace wendle::cli {
 
@@ -59,6 +60,10 @@ int main(int argc, char** argv) {
     if (args[0] == "--version") {
         std::printf("wendle-cli %s\n", WENDLE_VERSION);
         return 0;
+    }
+    if (args[0] == "--command-table") {
+        printCommandTable();
+        return std::fflush(stdout) == 0 ? 0 : 1;
     }
     for (const auto& command : commands()) {
         if (command.name == args[0]) {

@@ -1,6 +1,7 @@
 # cmake --install lays out the program as a desktop user expects it:
 #
-#   <prefix>/share/wendle/          the program folder: wendle, wendle-cli,
+#   <prefix>/share/wendle/          the program folder: wendle, wendle-cli
+#                                   (and wendle-cli-draw, which it starts),
 #                                   the templates, "Button Images", "Sounds",
 #                                   "Wendle Help.html", "Samples.html", "Samples"
 #   <prefix>/bin/wendle, wendle-cli links to the programs in that folder, so
@@ -17,27 +18,17 @@ set(WENDLE_INSTALL_FOLDER ${CMAKE_INSTALL_DATADIR}/wendle)
 set(program ${WENDLE_PROGRAM_DIR})
 set(icons ${CMAKE_BINARY_DIR}/resources/icons)
 
-install(TARGETS wendle wendle-cli RUNTIME DESTINATION ${WENDLE_INSTALL_FOLDER})
+install(TARGETS wendle wendle-cli wendle-cli-draw RUNTIME DESTINATION ${WENDLE_INSTALL_FOLDER})
 install(DIRECTORY "${program}/Button Images" "${program}/Sounds" "${program}/Samples"
         DESTINATION ${WENDLE_INSTALL_FOLDER})
 install(FILES "${program}/Wendle Help.html" "${program}/Samples.html" "${program}/Wendle.png"
         DESTINATION ${WENDLE_INSTALL_FOLDER})
 
-# The templates name their pictures and sounds by where they lie, so they
-# are written again for the folder they are installed in.
-install(CODE "
-  set(folder \"\${CMAKE_INSTALL_PREFIX}/${WENDLE_INSTALL_FOLDER}\")
-  message(STATUS \"Writing the templates for: \${folder}\")
-  execute_process(COMMAND \"$<TARGET_FILE:wendle-content>\" templates
-                          \"\$ENV{DESTDIR}\${folder}\" \"\${folder}\"
-                  RESULT_VARIABLE result)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR \"The templates could not be written\")
-  endif()
-  foreach(number One Two Three Four Five Six Seven Eight Nine Ten)
-    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\$ENV{DESTDIR}\${folder}/Toolbar \${number}.wdf\")
-  endforeach()
-")
+# The templates name their pictures and sounds relative to the program
+# folder, so the very files of the build serve every installed copy.
+foreach(number One Two Three Four Five Six Seven Eight Nine Ten)
+  install(FILES "${program}/Toolbar ${number}.wdf" DESTINATION ${WENDLE_INSTALL_FOLDER})
+endforeach()
 
 # The launchers on the PATH: relative links, so the tree can be moved.
 foreach(name wendle wendle-cli)

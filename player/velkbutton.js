@@ -89,9 +89,27 @@
     };
   }
 
+  // Whether every field at these places is a whole number or a colour.
+  const WHOLE = /^\s*-?\d+\s*$/;
+  const HEX = /^[0-9A-Fa-f]{6}$/;
+  function wellFormed(f, wholes, colours) {
+    return (
+      wholes.every((i) => WHOLE.test(f[i] ?? '')) && colours.every((i) => HEX.test(f[i] ?? ''))
+    );
+  }
+
+  // A button's parameter text, or the reason it cannot be read.
   function readButton(value, ordinal) {
     const f = value.split('|');
-    if (f.length < BUTTON_FIELDS) return null;
+    if (f.length < BUTTON_FIELDS)
+      return `is cut short (${f.length - 1} of ${BUTTON_FIELDS} fields)`;
+    const stateOk = (s) => {
+      const at = (i) => HEAD_FIELDS + s * STATE_FIELDS + i;
+      return wellFormed(f, [0, 1, 3, 7, 8, 9, 11, 12, 13, 14].map(at), [4, 5, 18, 19].map(at));
+    };
+    if (!wellFormed(f, [0, 1, 2, 3, 5, 6, 7], [8, 9, 10]) || ![0, 1, 2].every(stateOk)) {
+      return 'has a field that is not a number or a colour';
+    }
     const states = [0, 1, 2].map((s) =>
       readState(f.slice(HEAD_FIELDS + s * STATE_FIELDS, HEAD_FIELDS + (s + 1) * STATE_FIELDS)),
     );
@@ -117,7 +135,45 @@
     };
   }
 
+  // A canvas side the browsers all accept, and an area they all draw.
+  const MAX_SIDE = 16384;
+  const MAX_AREA = 1 << 26;
+
+  // What keeps the bar from being drawn, naming the parameter and its
+  // value; null when nothing does.
+  function appletError(width, height, params) {
+    const quoted = (v) => (v === null || v === undefined ? 'missing' : `"${v}"`);
+    for (const [name, value] of [
+      ['WIDTH', width],
+      ['HEIGHT', height],
+    ]) {
+      const n = /^\s*\d+\s*$/.test(value ?? '') ? parseInt(value, 10) : NaN;
+      if (!(n > 0 && n <= MAX_SIDE)) {
+        return `${name} is ${quoted(value)}: it must be a whole number of pixels from 1 to ${MAX_SIDE}`;
+      }
+    }
+    if (int(width) * int(height) > MAX_AREA) {
+      return `WIDTH "${width}" and HEIGHT "${height}" make a bar larger than a browser draws`;
+    }
+    const checks = [
+      ['GENERAL', 12, [0, 4, 5, 6], [2, 9, 10, 11], true],
+      ['BORDER', 5, [0, 2, 3, 4], [1], true],
+      ['TEXT BOX', 12, [0, 1, 2, 3, 4, 5, 6, 8, 11], [7, 9, 10], false],
+    ];
+    for (const [name, count, wholes, colours, required] of checks) {
+      const value = params.get(name);
+      if (value === undefined && !required) continue;
+      const f = (value ?? '').split('|');
+      if (value === undefined || f.length < count || !wellFormed(f, wholes, colours)) {
+        return `the parameter ${name} is ${quoted(value)}: it needs ${count} fields separated by "|"`;
+      }
+    }
+    return null;
+  }
+
   // Everything the bar needs, from the applet element and its PARAMs.
+  // error: why the bar cannot be drawn (null when it can); warnings: the
+  // buttons left out, and why.
   function readApplet(width, height, params) {
     const g = (params.get('GENERAL') || '').split('|');
     const b = (params.get('BORDER') || '').split('|');
@@ -125,9 +181,21 @@
     const bkColor = colour(g[2]);
     const gradient = g[11] === undefined ? bkColor : colour(g[11]);
     const buttons = [];
-    for (let n = 0; params.has(String(n)); n++) {
-      const button = readButton(params.get(String(n)), n);
-      if (button) buttons.push(button);
+    const warnings = [];
+    // A missing number is passed over; two in a row end the buttons.
+    for (let n = 0; n < 99; n++) {
+      const value = params.get(String(n));
+      if (value === undefined) {
+        if (!params.has(String(n + 1))) break;
+        warnings.push(`the button parameter "${n}" is missing; the buttons after it are read`);
+        continue;
+      }
+      const button = readButton(value, buttons.length);
+      if (typeof button === 'string') {
+        warnings.push(`the button parameter "${n}" ${button}; it is left out`);
+      } else {
+        buttons.push(button);
+      }
     }
     return {
       width: Math.max(0, int(width)),
@@ -161,6 +229,8 @@
         bkColor: colour(t[10]),
       },
       buttons,
+      error: appletError(width, height, params),
+      warnings,
     };
   }
 
@@ -647,7 +717,12 @@
         name,
         image.decode().then(
           () => ({ source: image, width: image.naturalWidth, height: image.naturalHeight }),
-          () => null,
+          () => {
+            global.console?.warn(
+              `velkbutton.js: the picture "${name}" could not be loaded; the bar is drawn without it`,
+            );
+            return null;
+          },
         ),
       );
     }
@@ -752,9 +827,40 @@
 
   // ------------------------------------------------------------- the bar
 
+  // The bar's landmark name.
+  const NAVIGATION_LABEL = 'Site';
+
+  // Moves an element by less than a device pixel so that its corner lies on
+  // one: every edge inside it then does too, and nothing is blended. A
+  // canvas moves by a relative offset (browsers smooth what a transform
+  // with a fraction in it moves); the exported bar by a translation, which
+  // is not rounded to the layout's units.
+  function snapToDevicePixels(element, { translate = false } = {}) {
+    if (!element?.isConnected) return;
+    const ratio = global.devicePixelRatio || 1;
+    if (translate) element.style.translate = '';
+    const r = element.getBoundingClientRect();
+    const off = (v) => (Math.round(v * ratio) - v * ratio) / ratio;
+    const [dx, dy] = [off(r.left + global.scrollX), off(r.top + global.scrollY)];
+    if (translate) {
+      if (dx || dy) element.style.translate = `${dx}px ${dy}px`;
+      return;
+    }
+    const left = (parseFloat(element.style.left) || 0) + dx;
+    const top = (parseFloat(element.style.top) || 0) + dy;
+    element.style.left = left ? `${left}px` : '';
+    element.style.top = top ? `${top}px` : '';
+  }
+
   const HIDDEN_TEXT =
     'position:absolute;width:1px;height:1px;overflow:hidden;' +
     'clip-path:inset(50%);white-space:nowrap;';
+
+  const log = (kind, text) => global.console?.[kind](`velkbutton.js: ${text}`);
+
+  // How long the bar waits for its pictures before it is drawn without the
+  // late ones, which are painted in when they come.
+  const PICTURE_WAIT_MS = 3000;
 
   class Bar {
     constructor(element) {
@@ -768,22 +874,44 @@
         element.getAttribute('height'),
         params,
       );
+      this.source = element;
       this.sounds = new Sounds();
       this.buttons = [];
       this.message = null;
       this.layers = null;
       this.shownText = [];
-      this.buildElements(element);
-      this.ready = this.load();
+      this.ready = this.start();
+    }
+
+    // The applet tag, with its alternative HTML, stays until the bar is
+    // drawn; whatever keeps the bar from being drawn leaves it there and
+    // says why.
+    async start() {
+      try {
+        if (this.applet.error) throw new Error(this.applet.error);
+        for (const warning of this.applet.warnings) log('warn', warning);
+        this.buildElements(this.source);
+        await this.load();
+        this.source.remove();
+        snapToDevicePixels(this.element);
+        global.addEventListener('resize', () => snapToDevicePixels(this.element));
+        return this;
+      } catch (error) {
+        this.element?.remove();
+        this.element = null;
+        log('error', `${error.message}; the alternative HTML stays in the page`);
+        return null;
+      }
     }
 
     buildElements(element) {
       const { width, height } = this.applet;
-      const wrapper = document.createElement('span');
+      const wrapper = document.createElement('nav');
       for (const name of ['id', 'class', 'style']) {
         if (element.hasAttribute(name)) wrapper.setAttribute(name, element.getAttribute(name));
       }
       wrapper.classList.add('velkbutton');
+      wrapper.setAttribute('aria-label', NAVIGATION_LABEL);
       wrapper.style.cssText +=
         `;display:inline-block;position:relative;` +
         `width:${width}px;height:${height}px;vertical-align:baseline;`;
@@ -798,22 +926,70 @@
       this.tip.setAttribute('aria-hidden', 'true');
       this.tip.hidden = true;
       wrapper.append(this.canvas, this.status, this.tip);
-      element.replaceWith(wrapper);
+      // The loading message shows in the bar's place; the alternative
+      // HTML stays beside it until the bar is drawn.
+      element.before(wrapper);
       this.element = wrapper;
     }
 
     async load() {
       this.paintLoading();
+      // The alternative HTML beside the bar may still move it while the
+      // page settles: it is kept on whole device pixels frame by frame.
+      const keepSnapped = () => {
+        snapToDevicePixels(this.element);
+        if (!this.layers && this.element) global.requestAnimationFrame(keepSnapped);
+      };
+      global.requestAnimationFrame(keepSnapped);
       const cache = new Map();
+      const late = [];
       const { applet } = this;
-      const [background, faces] = await Promise.all([
-        loadPicture(applet.imageName, cache),
-        Promise.all(
-          applet.buttons.map((b) =>
-            Promise.all(b.states.map((face) => loadPicture(face.imageName, cache))),
+      const picture = (name) => {
+        const loading = loadPicture(name, cache);
+        let timer;
+        const deadline = new Promise((resolve) => {
+          timer = setTimeout(() => {
+            if (!late.some((l) => l.name === name)) {
+              log(
+                'warn',
+                `the picture "${name}" has not arrived after ${PICTURE_WAIT_MS / 1000} s; the bar is drawn without it until it does`,
+              );
+              late.push({ name, loading });
+            }
+            resolve(null);
+          }, PICTURE_WAIT_MS);
+        });
+        return Promise.race([loading, deadline]).finally(() => clearTimeout(timer));
+      };
+      const pictures = async (load) => {
+        const [background, faces] = await Promise.all([
+          load(applet.imageName),
+          Promise.all(
+            applet.buttons.map((b) => Promise.all(b.states.map((f) => load(f.imageName)))),
           ),
-        ),
-      ]);
+        ]);
+        return { background, faces };
+      };
+      this.drawLayers(await pictures(picture));
+      this.buttons = applet.buttons.map((b) => this.buildButton(b));
+      this.attachTip();
+      for (const b of applet.buttons) {
+        for (const face of b.states) this.sounds.prefetch(face.soundName);
+      }
+      this.paint();
+      this.watchPixelRatio();
+      if (late.length) {
+        // Late pictures are painted in once they are all there.
+        Promise.all(late.map((l) => l.loading)).then(async () => {
+          this.drawLayers(await pictures((name) => loadPicture(name, cache)));
+          this.paint();
+        });
+      }
+      return this;
+    }
+
+    drawLayers({ background, faces }) {
+      const { applet } = this;
       const canvasLayer = drawCanvasLayer(applet, background);
       this.layers = {
         canvas: canvasLayer,
@@ -822,16 +998,12 @@
         ),
         textBox: drawTextBoxLayer(applet.textBox, applet),
       };
-      this.buttons = applet.buttons.map((b) => this.buildButton(b));
-      for (const b of applet.buttons) {
-        for (const face of b.states) this.sounds.prefetch(face.soundName);
-      }
-      this.paint();
-      this.watchPixelRatio();
-      return this;
     }
 
-    // Canvas pixels per applet pixel.
+    // Canvas pixels per applet pixel. The canvas is as many CSS pixels as
+    // its own pixels cover on the screen, and the bar is moved onto whole
+    // device pixels, so that one canvas pixel is one device pixel at any
+    // device pixel ratio. A canvas the browser refuses is an error.
     sizeCanvas() {
       const ratio = global.devicePixelRatio || 1;
       const width = Math.max(1, Math.round(this.applet.width * ratio));
@@ -839,6 +1011,12 @@
       if (this.canvas.width !== width) this.canvas.width = width;
       if (this.canvas.height !== height) this.canvas.height = height;
       const ctx = this.canvas.getContext('2d', { alpha: false });
+      if (!ctx || this.canvas.width !== width || this.canvas.height !== height) {
+        throw new Error(`the browser refused a canvas of ${width} x ${height} pixels`);
+      }
+      this.canvas.style.width = `${width / ratio}px`;
+      this.canvas.style.height = `${height / ratio}px`;
+      snapToDevicePixels(this.element);
       ctx.imageSmoothingEnabled = false;
       ctx.fontKerning = 'none';
       return { ctx, ratio: width / Math.max(this.applet.width, 1) };
@@ -1034,16 +1212,19 @@
           if (after === 2 && before === 1 && userHasInteracted()) {
             this.sounds.play(b.states[1].soundName);
           }
-          this.announce(after > 1 ? b.states[after - 1].status : '');
         }
         this.showActive();
       };
       el.addEventListener('pointerenter', (e) => {
         const r = this.element.getBoundingClientRect();
-        item.tipPlace = { x: e.clientX - r.left, y: e.clientY - r.top + 20 };
+        // Right under the button, so the pointer can move onto the hint.
+        item.tipPlace = { x: e.clientX - r.left, y: b.top + b.height };
         change({ hovered: true });
       });
-      el.addEventListener('pointerleave', () => change({ hovered: false, pressed: false }));
+      el.addEventListener('pointerleave', (e) => {
+        if (e.relatedTarget === this.tip) this.overTip = true;
+        change({ hovered: false, pressed: false });
+      });
       el.addEventListener('pointerdown', (e) => {
         if (e.button === 0) change({ pressed: true });
       });
@@ -1068,28 +1249,65 @@
 
     // The hint and the text-box message of the button under the pointer,
     // or else of the one with keyboard focus; and the faces as they are.
+    // The message and the status text of that button's state are also
+    // announced, once, through the live region.
     showActive() {
       const active = this.buttons.find((i) => i.hovered) || this.buttons.find((i) => i.focused);
       this.showTip(active);
       this.message = active?.button.message || null;
-      if (!active) this.announce('');
+      const status = active
+        ? active.button.states[this.stateOf(active.button.ordinal) - 1].status
+        : '';
+      this.announce([this.message, status].filter(Boolean).join('. '));
       this.paint();
     }
 
     // The hint in its own font and colours, under the pointer or, with the
-    // keyboard, under the button.
+    // keyboard, beside the bar or below the button, never over another
+    // one. It stays while the pointer is on it and goes with Escape.
     showTip(item) {
+      if (!item && this.overTip) return;
       const hint = item?.button.hint;
-      this.tip.hidden = !hint?.text;
+      if (item !== this.tipItem) this.tipDismissed = false;
+      this.tipItem = item;
+      this.tip.hidden = !hint?.text || this.tipDismissed;
       if (this.tip.hidden) return;
       const b = item.button;
-      const place = item.hovered ? item.tipPlace : { x: b.left, y: b.top + b.height + 6 };
       this.tip.textContent = hint.text;
       this.tip.style.cssText =
-        `position:absolute;left:${place.x}px;top:${place.y}px;z-index:1000;` +
-        'pointer-events:none;white-space:pre;padding:1px 3px;line-height:normal;' +
+        'position:absolute;left:0;top:0;z-index:1000;' +
+        'white-space:pre;padding:1px 3px;line-height:normal;' +
         `font:${fontOf(hint.font, hint.size, hint.style)};color:${css(hint.textColor)};` +
         `background:${css(hint.bkColor)};border:1px solid ${css(hint.borderColor)};`;
+      const [w, h] = [this.tip.offsetWidth, this.tip.offsetHeight];
+      const covers = (x, y) =>
+        this.applet.buttons.some(
+          (o) => x < o.left + o.width && x + w > o.left && y < o.top + o.height && y + h > o.top,
+        );
+      const places = item.hovered
+        ? [item.tipPlace]
+        : [
+            { x: b.left, y: b.top + b.height + 6 },
+            { x: this.applet.width + 6, y: b.top },
+            { x: b.left, y: this.applet.height + 6 },
+          ];
+      const place = places.find((p) => !covers(p.x, p.y)) || places[places.length - 1];
+      this.tip.style.left = `${place.x}px`;
+      this.tip.style.top = `${place.y}px`;
+    }
+
+    attachTip() {
+      this.tip.addEventListener('pointerenter', () => (this.overTip = true));
+      this.tip.addEventListener('pointerleave', () => {
+        this.overTip = false;
+        this.showActive();
+      });
+      document.addEventListener('keydown', (e) => {
+        if (e.key !== 'Escape' || this.tip.hidden) return;
+        this.tipDismissed = true;
+        this.overTip = false;
+        this.tip.hidden = true;
+      });
     }
 
     announce(text) {
@@ -1106,6 +1324,78 @@
     reset() {
       for (const item of this.buttons) Object.assign(item, { hovered: false, pressed: false });
       this.showActive();
+    }
+  }
+
+  // --------------------------------------------- the exported bar (<nav>)
+
+  // A bar written by Wendle's web export is complete without a script: its
+  // links, faces and states are HTML and CSS. This adds what needs one: the
+  // text-box message (drawn into the export's picture) and the status text,
+  // both also announced; the sounds; and the bar's place on whole device
+  // pixels, so that no edge falls between two of them.
+  class NavBar {
+    constructor(nav) {
+      this.nav = nav;
+      this.box = nav.querySelector('.wendle-bar__box');
+      this.sounds = new Sounds();
+      this.live = document.createElement('span');
+      this.live.className = 'wendle-bar__live';
+      this.live.setAttribute('aria-live', 'polite');
+      this.live.style.cssText = HIDDEN_TEXT;
+      nav.append(this.live);
+      this.hovered = null;
+      this.focused = null;
+      for (const el of nav.querySelectorAll('.wendle-bar__button')) this.attach(el);
+      this.snap = this.snap.bind(this);
+      this.snap();
+      global.addEventListener('resize', this.snap);
+    }
+
+    attach(el) {
+      const show = () => this.show();
+      el.addEventListener('pointerenter', () => {
+        this.hovered = el;
+        if (userHasInteracted()) this.sounds.play(el.dataset.soundOver);
+        show();
+      });
+      el.addEventListener('pointerleave', () => {
+        if (this.hovered === el) this.hovered = null;
+        show();
+      });
+      el.addEventListener('focus', () => {
+        this.focused = el.matches(':focus-visible') ? el : null;
+        show();
+      });
+      el.addEventListener('blur', () => {
+        if (this.focused === el) this.focused = null;
+        show();
+      });
+      const press = () => {
+        this.sounds.play(el.dataset.soundClick);
+        this.announce(el.dataset.statusClick);
+      };
+      el.addEventListener('pointerdown', (e) => e.button === 0 && press());
+      el.addEventListener('keydown', (e) => e.key === 'Enter' && !e.repeat && press());
+    }
+
+    // The message and status of the button under the pointer, or else of
+    // the focused one.
+    show() {
+      const el = this.hovered || this.focused;
+      if (this.box) {
+        this.box.className = 'wendle-bar__box';
+        if (el?.dataset.message) this.box.classList.add(`wendle-bar__m${el.dataset.message}`);
+      }
+      this.announce([el?.dataset.messageText, el?.dataset.statusOver].filter(Boolean).join('. '));
+    }
+
+    announce(text) {
+      if (this.live.textContent !== (text || '')) this.live.textContent = text || '';
+    }
+
+    snap() {
+      snapToDevicePixels(this.nav, { translate: true });
     }
   }
 
@@ -1135,14 +1425,18 @@
     for (const type of ['pointerdown', 'keydown']) {
       global.addEventListener(type, () => (interacted = true), { capture: true, once: true });
     }
+    for (const nav of document.querySelectorAll('nav.wendle-bar')) new NavBar(nav);
     const bars = [...document.getElementsByTagName('applet')]
       .filter(isBarApplet)
       .map((element) => new Bar(element));
     api.bars.push(...bars);
+    for (const bar of bars) {
+      bar.ready.then((drawn) => drawn || api.bars.splice(api.bars.indexOf(bar), 1));
+    }
     global.addEventListener('pageshow', (e) => {
       if (e.persisted) for (const bar of bars) bar.reset();
     });
-    Promise.all(bars.map((bar) => bar.ready)).then(() => resolveReady(api.bars));
+    Promise.all(bars.map((bar) => bar.ready)).then((drawn) => resolveReady(drawn.filter(Boolean)));
   }
 
   // velkbutton.bars: the bars of the page; velkbutton.ready: a promise of

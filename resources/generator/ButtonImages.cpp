@@ -14,8 +14,10 @@ struct Named {
     QColor colour;
 };
 
-const QColor kBlue(47, 111, 208), kGreen(58, 154, 58), kRed(200, 50, 50), kOrange(232, 134, 26),
-    kPurple(122, 61, 184), kTeal(23, 140, 140), kGrey(122, 127, 135), kBlack(40, 42, 48),
+// Deep enough that a white caption reads on every look of every picture,
+// the lighter one under the pointer included.
+const QColor kBlue(30, 72, 140), kGreen(30, 100, 30), kRed(160, 30, 30), kOrange(150, 70, 0),
+    kPurple(100, 40, 150), kTeal(0, 95, 95), kGrey(122, 127, 135), kBlack(40, 42, 48),
     kSilver(184, 190, 198), kWhite(250, 250, 250), kYellow(240, 200, 40), kGold(212, 160, 23);
 
 // Every face picture is the size of a new button's face on a bar, so that
@@ -52,23 +54,27 @@ std::vector<ButtonImage> buttonImages() {
     addButtons(
         out, "plain", ".gif", plainButton,
         {{"blue", kBlue}, {"green", kGreen}, {"red", kRed}, {"grey", kGrey}, {"purple", kPurple}});
+    // Rounded, glossy and pill pictures light their colour up towards the
+    // top; they start deeper, so a white caption reads over the light part.
     addButtons(out, "rounded", ".gif", roundedButton,
-               {{"blue", kBlue},
-                {"green", kGreen},
-                {"orange", kOrange},
-                {"purple", kPurple},
-                {"teal", kTeal},
+               {{"blue", kBlue.darker(125)},
+                {"green", kGreen.darker(125)},
+                {"orange", kOrange.darker(125)},
+                {"purple", kPurple.darker(125)},
+                {"teal", kTeal.darker(125)},
                 {"grey", kGrey}});
     addButtons(out, "glossy", ".jpg", glossyButton,
-               {{"blue", kBlue},
+               {{"blue", kBlue.darker(135)},
                 {"black", kBlack},
                 {"silver", kSilver},
-                {"red", kRed},
-                {"green", kGreen},
-                {"orange", kOrange}});
+                {"red", kRed.darker(135)},
+                {"green", kGreen.darker(135)},
+                {"orange", kOrange.darker(135)}});
     addButtons(out, "pill", ".gif", pillButton,
-               {{"blue", kBlue}, {"purple", kPurple}, {"green", kGreen}, {"orange", kOrange}});
-
+               {{"blue", kBlue.darker(185)},
+                {"purple", kPurple.darker(185)},
+                {"green", kGreen.darker(185)},
+                {"orange", kOrange.darker(185)}});
     const struct {
         const char* name;
         Direction direction;

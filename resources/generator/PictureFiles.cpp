@@ -2,8 +2,12 @@
 
 #include <gif_lib.h>
 
+#include <sys/stat.h>
+
 #include <QPainter>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -24,6 +28,15 @@ int bitsFor(std::size_t colours) {
 
 std::string gifProblem(const std::string& path, int error) {
     return path + ": " + GifErrorString(error);
+}
+
+// Every picture that ships is readable by everyone: pages are served by
+// another account than the one that made them, and giflib creates its
+// files for their owner alone.
+std::string readableByAll(const std::string& path) {
+    if (::chmod(path.c_str(), 0644) != 0)
+        return path + ": " + std::strerror(errno);
+    return {};
 }
 
 }  // namespace
@@ -67,7 +80,7 @@ std::string writeGif(const QImage& picture, const std::string& path) {
     const int failure = ok ? 0 : gif->Error;
     if (EGifCloseFile(gif, &error) != GIF_OK && ok)
         return gifProblem(path, error);
-    return ok ? std::string() : gifProblem(path, failure);
+    return ok ? readableByAll(path) : gifProblem(path, failure);
 }
 
 std::string writeJpeg(const QImage& picture, const std::string& path, int quality) {
@@ -103,13 +116,13 @@ std::string writeJpeg(const QImage& picture, const std::string& path, int qualit
     jpeg_destroy_compress(&compress);
     if (std::fclose(file) != 0)
         return path + ": cannot be written";
-    return {};
+    return readableByAll(path);
 }
 
 std::string writePng(const QImage& picture, const std::string& path) {
     if (!picture.save(QString::fromStdString(path), "PNG"))
         return path + ": cannot be written";
-    return {};
+    return readableByAll(path);
 }
 
 }  // namespace wendle::content

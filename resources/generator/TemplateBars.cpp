@@ -8,23 +8,24 @@ Applet colorfulToolbar() {
         Page page;
         Colour from, to;
     };
+    // Deep enough for the white and pale yellow captions at both ends.
     const Hue hues[] = {
         {{"Home", "index.html", "The front page", "Back to the front page"},
-         rgb(214, 40, 40),
-         rgb(247, 127, 0)},
+         rgb(200, 38, 38),
+         rgb(175, 90, 0)},
         {{"Products", "products.html", "Everything we make", "See the whole range of products"},
-         rgb(232, 110, 0),
-         rgb(250, 190, 60)},
+         rgb(176, 84, 0),
+         rgb(142, 108, 34)},
         {{"Services", "services.html", "What we can do for you",
           "Repairs, installation and advice"},
-         rgb(40, 150, 50),
-         rgb(150, 210, 70)},
+         rgb(35, 128, 44),
+         rgb(88, 124, 41)},
         {{"Support", "support.html", "Help with your purchase", "Manuals, downloads and answers"},
-         rgb(20, 100, 200),
-         rgb(60, 190, 230)},
+         rgb(20, 96, 192),
+         rgb(39, 120, 146)},
         {{"Contact", "contact.html", "Write or call us", "Addresses, telephone and e-mail"},
          rgb(110, 40, 170),
-         rgb(220, 70, 160)},
+         rgb(188, 60, 137)},
     };
     Applet a;
     a.width = 488;
@@ -42,7 +43,7 @@ Applet colorfulToolbar() {
         // Under the pointer the gradient turns round; pressed, it darkens.
         const Face load =
             Face().fade(hue.from, hue.to).edge({Edge::RaisedBevel, 2, hue.from}).text(font);
-        const Face over = load.fade(lighter(hue.to, 0.15), hue.from)
+        const Face over = load.fade(hue.to, hue.from)
                               .edge({Edge::RaisedBevel, 2, hue.to})
                               .text(font.coloured(rgb(255, 255, 210)))
                               .lit(kWhite)
@@ -72,11 +73,12 @@ Applet transparentButtons() {
     a.loadingBackground = rgb(96, 150, 214);
     a.hint = {Typeface::Arial,  12, Style::Plain, rgb(20, 50, 100), rgb(235, 245, 255),
               rgb(60, 100, 160)};
-    const Font font = Font().shadowed(rgb(20, 50, 110));
-    const Colour rim = rgb(190, 215, 245);
+    // Dark captions with a pale glow read over sky and clouds alike.
+    const Font font = Font().coloured(rgb(10, 30, 70)).shadowed(rgb(235, 245, 255));
+    const Colour rim = rgb(60, 100, 160);
     const Face load = Face().seeThrough().text(font);
     const Face over = load.edge({Edge::RaisedBevel, 1, rim})
-                          .text(font.coloured(rgb(255, 240, 120)))
+                          .text(font.coloured(rgb(110, 0, 60)))
                           .plays("tick.au");
     const Face click = load.edge({Edge::LoweredBevel, 1, rim}).plays("click.au");
     for (int i = 0; i < 5; ++i) {

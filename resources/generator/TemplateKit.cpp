@@ -5,6 +5,7 @@
 #include "model/CharacterCheck.h"
 #include "model/Editing.h"
 #include "model/VelkForm.h"
+#include "platform/NamedFile.h"
 
 namespace wendle::content {
 
@@ -55,8 +56,14 @@ class Checker {
     std::string problems_;
 };
 
-void applyFace(TVelkPanel& panel, const Face& face, const std::string& caption,
-               const std::string& programFolder, Checker& check) {
+// Where a ready-made picture or sound lies, said without the program's own
+// folder: the program looks a path into its ready-made folders up beside
+// itself, so a template keeps its pictures wherever the program is put.
+std::string readyMadePath(const char* folder, const std::string& name) {
+    return name.empty() ? std::string() : std::string(folder) + "/" + name;
+}
+
+void applyFace(TVelkPanel& panel, const Face& face, const std::string& caption, Checker& check) {
     panel.setBkColor(face.background);
     panel.setFade(face.gradient && !face.transparent);
     panel.setFadeColor(face.gradient ? face.fadeTo : face.background);
@@ -70,8 +77,7 @@ void applyFace(TVelkPanel& panel, const Face& face, const std::string& caption,
 
     check.name(face.picture.name, "picture");
     panel.setImageName(face.picture.name);
-    panel.setImagePath(
-        face.picture.name.empty() ? "" : programFolder + "Button Images/" + face.picture.name);
+    panel.setImagePath(readyMadePath(platform::kButtonImagesFolder, face.picture.name));
     panel.setImageStyle(std::uint8_t(face.picture.place));
     panel.setImageX(std::int16_t(face.picture.x));
     panel.setImageY(std::int16_t(face.picture.y));
@@ -89,7 +95,7 @@ void applyFace(TVelkPanel& panel, const Face& face, const std::string& caption,
 
     check.name(face.soundName, "sound");
     panel.setSoundName(face.soundName);
-    panel.setSoundPath(face.soundName.empty() ? "" : programFolder + "Sounds/" + face.soundName);
+    panel.setSoundPath(readyMadePath(platform::kSoundsFolder, face.soundName));
 
     const std::string& text = face.caption.empty() ? caption : face.caption;
     check.text(text, "caption");
@@ -141,8 +147,7 @@ void applyTextBox(TVelkForm& applet, const TextBox& box) {
 
 }  // namespace
 
-std::string writeTemplate(const Applet& design, const std::string& path,
-                          const std::string& programFolder) {
+std::string writeTemplate(const Applet& design, const std::string& path) {
     document::AppletDocumentHost host;
     TVelkForm& applet = host.resetDocument();
     Checker check;
@@ -159,8 +164,7 @@ std::string writeTemplate(const Applet& design, const std::string& path,
     applet.setBorderShading(design.border.shading);
     check.name(design.picture.name, "background picture");
     applet.setImageName(design.picture.name);
-    applet.setImagePath(
-        design.picture.name.empty() ? "" : programFolder + "Button Images/" + design.picture.name);
+    applet.setImagePath(readyMadePath(platform::kButtonImagesFolder, design.picture.name));
     applet.setImageStyle(std::uint8_t(design.picture.place));
     applet.setImageX(std::int16_t(design.picture.x));
     applet.setImageY(std::int16_t(design.picture.y));
@@ -178,7 +182,7 @@ std::string writeTemplate(const Applet& design, const std::string& path,
                   button.height);
         for (int state = 1; state <= kStateCount; ++state) {
             applyFace(*applet.statePanel(state, slot), button.faces[std::size_t(state - 1)],
-                      button.caption, programFolder, check);
+                      button.caption, check);
         }
         applyButtonTexts(applet, slot, button, design.hint, check);
     }

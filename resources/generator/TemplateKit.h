@@ -232,10 +232,10 @@ inline Button button(const Page& page, int left, int top, int width, int height,
 }
 
 // Writes the applet as a document at path. Pictures and sounds are named by
-// their bare file names, their paths point into programFolder's "Button
-// Images" and "Sounds" (programFolder ends in "/"). Returns the problem, or
-// empty. Every text is checked as the editors check typed text.
-std::string writeTemplate(const Applet& applet, const std::string& path,
-                          const std::string& programFolder);
+// their bare file names, their paths are "Button Images/<name>" and
+// "Sounds/<name>", which the program finds in its own folders wherever it
+// lies. Returns the problem, or empty. Every text is checked as the editors
+// check typed text.
+std::string writeTemplate(const Applet& applet, const std::string& path);
 
 }  // namespace wendle::content

@@ -42,7 +42,7 @@ Applet verticalToolbar() {
                           .edge({Edge::RaisedBevel, 1, rgb(86, 100, 122)})
                           .image({"bullet-blue.gif", Place::Free, 8, 7})
                           .text(Font(Typeface::Arial, 12));
-    const Face over = load.fade(rgb(84, 112, 160), rgb(120, 150, 200))
+    const Face over = load.fade(rgb(70, 96, 144), rgb(92, 116, 154))
                           .edge({Edge::RaisedBevel, 1, rgb(120, 150, 200)})
                           .image({"arrow-right-white.gif", Place::Free, 6, 5})
                           .plays("tick.au");
@@ -92,12 +92,13 @@ Applet staggeredButtons() {
                  rgb(0, 110, 120)};
     const Font font = Font().shadowed(rgb(0, 60, 60));
     const Face load = Face()
-                          .fade(rgb(0, 120, 110), rgb(0, 180, 150))
+                          .fade(rgb(0, 90, 82), rgb(0, 126, 105))
                           .edge({Edge::RaisedBevel, 2, rgb(0, 140, 130)})
                           .text(font);
+    // Under the pointer the step lights up and its caption turns dark.
     const Face over = load.fade(rgb(0, 170, 150), rgb(120, 230, 200))
                           .edge({Edge::RaisedBevel, 2, rgb(0, 190, 170)})
-                          .text(font.coloured(rgb(255, 255, 220)))
+                          .text(font.coloured(rgb(0, 40, 40)).shadowed(rgb(150, 240, 220)))
                           .plays("tick.au");
     const Face click = load.fade(rgb(0, 80, 74), rgb(0, 130, 110))
                            .edge({Edge::LoweredBevel, 2, rgb(0, 140, 130)})
@@ -260,7 +261,7 @@ Applet purpleToolbars() {
                           .fade(rgb(90, 40, 140), rgb(160, 100, 210))
                           .edge({Edge::RaisedBevel, 2, rgb(130, 80, 180)})
                           .text(font);
-    const Face over = load.fade(rgb(140, 80, 200), rgb(210, 160, 240))
+    const Face over = load.fade(rgb(137, 78, 196), rgb(124, 94, 142))
                           .edge({Edge::RaisedBevel, 2, rgb(170, 120, 220)})
                           .text(font.coloured(rgb(255, 235, 255)))
                           .plays("tick.au");

@@ -55,12 +55,10 @@ const std::vector<Template>& templates() {
     return all;
 }
 
-std::vector<std::string> writeTemplates(const std::string& programFolder,
-                                        const std::string& namedFolder) {
+std::vector<std::string> writeTemplates(const std::string& programFolder) {
     std::vector<std::string> problems;
     for (const Template& entry : templates()) {
-        const std::string problem =
-            writeTemplate(entry.build(), programFolder + entry.file, namedFolder);
+        const std::string problem = writeTemplate(entry.build(), programFolder + entry.file);
         if (!problem.empty())
             problems.push_back(problem);
     }

@@ -19,12 +19,10 @@ struct Template {
 // The templates in the order of the Templates menu.
 const std::vector<Template>& templates();
 
-// Writes every template into programFolder (ending in "/"), naming the
-// pictures and sounds as they will lie in namedFolder (ending in "/"), which
-// is programFolder itself, or where an installed copy will be. Returns the
-// problems.
-std::vector<std::string> writeTemplates(const std::string& programFolder,
-                                        const std::string& namedFolder);
+// Writes every template into programFolder (ending in "/"). They name the
+// ready-made pictures and sounds without the folder, so the same files serve
+// every copy of the program. Returns the problems.
+std::vector<std::string> writeTemplates(const std::string& programFolder);
 
 // The builders, one per template.
 Applet imageButtons();

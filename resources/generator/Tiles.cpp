@@ -174,8 +174,9 @@ QImage skyScene(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     QPainter painter(&image);
     QLinearGradient sky(0, 0, 0, height);
-    sky.setColorAt(0, QColor(62, 126, 206));
-    sky.setColorAt(1, QColor(176, 214, 242));
+    // Light enough for a dark caption to read anywhere on it.
+    sky.setColorAt(0, QColor(130, 180, 230));
+    sky.setColorAt(1, QColor(196, 226, 248));
     painter.fillRect(image.rect(), sky);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);

@@ -4,11 +4,11 @@
 //
 //   wendle-content images FOLDER               the "Button Images" pictures
 //   wendle-content icons FOLDER                the program and document icons
-//   wendle-content templates FOLDER [NAMED]    the ten template documents
+//   wendle-content templates FOLDER            the ten template documents
 //   wendle-content samples FOLDER WENDLE-CLI   the samples page and pictures
 //
-// The templates name their pictures and sounds inside NAMED (default
-// FOLDER), the program folder they will be opened from.
+// The templates name their pictures and sounds as "Button Images/<name>" and
+// "Sounds/<name>", which the program finds beside itself wherever it lies.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -48,7 +48,7 @@ int usage() {
     std::fprintf(stderr,
                  "usage: wendle-content images FOLDER\n"
                  "       wendle-content icons FOLDER\n"
-                 "       wendle-content templates FOLDER [NAMED-FOLDER]\n"
+                 "       wendle-content templates FOLDER\n"
                  "       wendle-content samples FOLDER WENDLE-CLI\n");
     return 2;
 }
@@ -73,8 +73,8 @@ int main(int argc, char** argv) {
         problems = writeButtonImages(folder);
     } else if (command == "icons" && args.size() == 2) {
         problems = writeIcons(folder);
-    } else if (command == "templates" && args.size() <= 3) {
-        problems = writeTemplates(folder, args.size() == 3 ? asFolder(args[2]) : folder);
+    } else if (command == "templates" && args.size() == 2) {
+        problems = writeTemplates(folder);
     } else if (command == "samples" && args.size() == 3) {
         problems = writeSamplesPage(folder, args[2]);
     } else {

@@ -12,6 +12,9 @@ sound() {
   name=$1
   shift
   sox -R -n -r 8000 -c 1 -e u-law -b 8 --comment "" "$out/$name.tmp.au" "$@"
+  # Readable by everyone, whatever the umask: pages are served by another
+  # account than the one that built the files.
+  chmod 644 "$out/$name.tmp.au"
   mv "$out/$name.tmp.au" "$out/$name"
 }
 

@@ -1,5 +1,7 @@
 #include "browser/BrowserChooser.h"
 
+#include <sys/stat.h>
+
 #include "browser/BrowserVersion.h"
 #include "browser/DriveMap.h"
 
@@ -25,6 +27,7 @@ BrowserChooser::BrowserChooser(UiDispatcher& dispatcher, PackageDatabase package
         search.SetFileMask(program.fileMask);
         search.SetCaseSensitive(false);
         search.SetThreadPriority(TThreadPriority::tpNormal);
+        search.SetFileDetails(false);  // a find is looked at by its path
         search.OnFileFound = [this, &program](TFindThread&, const std::string& directory,
                                               const TSearchRec& fileinfo) {
             listFind(program, directory, fileinfo);
@@ -80,10 +83,23 @@ void BrowserChooser::setUseDefaultBrowser(bool ticked) {
         browser_ = kDefaultBrowser;
 }
 
+bool BrowserChooser::listsSameFile(const std::string& path) const {
+    struct stat found;
+    if (stat(path.c_str(), &found) != 0)
+        return false;
+    for (const std::string& listed : paths_) {
+        struct stat info;
+        if (listed == path || (stat(listed.c_str(), &info) == 0 && info.st_dev == found.st_dev &&
+                               info.st_ino == found.st_ino))
+            return true;
+    }
+    return false;
+}
+
 void BrowserChooser::listFind(const BrowserProgram& program, const std::string& directory,
                               const TSearchRec& fileinfo) {
     auto listed = listedBrowser(program, directory, fileinfo, packages_);
-    if (!listed)
+    if (!listed || listsSameFile(listed->path))
         return;
     names_.push_back(std::move(listed->name));
     paths_.push_back(std::move(listed->path));

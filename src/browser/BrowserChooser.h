@@ -51,6 +51,7 @@ class BrowserChooser {
     TRspFind RspFind2;
 
     // Told when a search has appended a browser to the lists (its index),
+    // which it does once for each program file, however often it is found
     // and when a new search has emptied them.
     std::function<void(std::size_t index)> OnBrowserListed;
     std::function<void()> OnListsCleared;
@@ -85,6 +86,9 @@ class BrowserChooser {
     void setUseDefaultBrowser(bool ticked);
 
   private:
+    // Whether `path` is, or leads to, the very file of a listed browser: a
+    // link to it, another name for it, the same file found twice.
+    bool listsSameFile(const std::string& path) const;
     void listFind(const BrowserProgram& program, const std::string& directory,
                   const TSearchRec& fileinfo);
 

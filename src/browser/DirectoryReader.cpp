@@ -16,6 +16,7 @@ bool DirectoryReader::readBatch(int fd) {
     do {
         count = getdents64(fd, buffer_.get(), bufferSize_);
     } while (count < 0 && errno == EINTR);
+    error_ = count < 0 ? errno : 0;
     if (count <= 0)
         return false;
     filled_ = static_cast<std::size_t>(count);
@@ -31,6 +32,7 @@ bool DirectoryReader::next(Entry& entry) {
             continue;
         entry.name = std::string_view(name, std::strlen(name));
         entry.type = record->d_type;
+        entry.inode = record->d_ino;
         return true;
     }
     return false;

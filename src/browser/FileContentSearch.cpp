@@ -61,8 +61,9 @@ FileContentSearch::FileContentSearch(std::string text, bool caseSensitive)
       blockLength_(std::max(kBlockLength, 2 * text_.size())),
       buffer_(new char[std::max(kBufferSize, blockLength_)]) {}
 
-bool FileContentSearch::fileContains(int folderFd, const char* name, bool keepAccessTime,
-                                     const std::atomic<bool>& stop) {
+FileContentSearch::Result FileContentSearch::fileContains(int folderFd, const char* name,
+                                                          std::uint64_t size, bool keepAccessTime,
+                                                          const std::atomic<bool>& stop) {
     // O_NONBLOCK: should the entry have turned into a pipe since it was
     // listed, opening it must not wait for a writer.
     int flags = O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK;
@@ -72,36 +73,42 @@ bool FileContentSearch::fileContains(int folderFd, const char* name, bool keepAc
     if (fd < 0 && keepAccessTime && errno == EPERM)
         fd = openat(folderFd, name, flags & ~O_NOATIME);
     if (fd < 0)
-        return false;
-    const bool found = readHolds(fd, stop);
+        return {false, errno};
+    const Result result = readHolds(fd, size, stop);
     close(fd);
-    return found;
+    return result;
 }
 
-// Block by block to the end of the file as it is now (it may have grown or
-// shrunk since it was listed). The overlap is kept in the buffer rather than
-// read again: the last text-length bytes of a block move to the front and the
-// next block is filled up behind them.
-bool FileContentSearch::readHolds(int fd, const std::atomic<bool>& stop) {
+// Block by block up to `size` bytes, or to the end of the file if it has
+// shrunk meanwhile. The overlap is kept in the buffer rather than read again:
+// the last text-length bytes of a block move to the front and the next block
+// is filled up behind them.
+FileContentSearch::Result FileContentSearch::readHolds(int fd, std::uint64_t size,
+                                                       const std::atomic<bool>& stop) {
     const std::size_t length = text_.size();
     char* const buffer = buffer_.get();
     std::size_t carried = 0;
-    for (;;) {
+    std::uint64_t remaining = size;
+    while (remaining > 0) {
         if (stop.load(std::memory_order_relaxed))
-            return false;
-        const ssize_t got = readFully(fd, buffer + carried, blockLength_ - carried);
-        if (got <= 0)
-            return false;
+            return {};
+        const std::size_t wanted =
+            static_cast<std::size_t>(std::min<std::uint64_t>(blockLength_ - carried, remaining));
+        const ssize_t got = readFully(fd, buffer + carried, wanted);
+        if (got < 0)
+            return {false, errno};
         if (!caseSensitive_)
             lowerAscii(buffer + carried, static_cast<std::size_t>(got));
         const std::size_t block = carried + static_cast<std::size_t>(got);
         if (block >= length && memmem(buffer, block, text_.data(), length) != nullptr)
-            return true;
-        if (block < blockLength_)
-            return false;  // the end of the file
+            return {true, 0};
+        if (static_cast<std::size_t>(got) < wanted)
+            return {};  // the file has shrunk
+        remaining -= static_cast<std::uint64_t>(got);
         carried = std::min(length, block);
         std::memmove(buffer, buffer + block - carried, carried);
     }
+    return {};
 }
 
 }  // namespace wendle

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -24,15 +25,22 @@ class FileContentSearch {
     // The text as it is compared: lower case unless the search is case-sensitive.
     const std::string& text() const { return text_; }
 
-    // Whether the regular file `name` in the open folder `folderFd` holds the
-    // text. A file that cannot be opened or read does not. Reading ends early,
-    // with false, once `stop` is set. `keepAccessTime` opens with O_NOATIME,
-    // which only the file's owner (or a privileged user) may do.
-    bool fileContains(int folderFd, const char* name, bool keepAccessTime,
-                      const std::atomic<bool>& stop);
+    struct Result {
+        bool found = false;
+        int error = 0;  // errno when the file could not be opened or read
+    };
+
+    // Whether the first `size` bytes of the regular file `name` in the open
+    // folder `folderFd` hold the text. `size` is what the file measured just
+    // before it was opened: bytes added while it is read are never read, so
+    // a file that keeps growing cannot keep the search reading. Reading ends
+    // early, with nothing found, once `stop` is set. `keepAccessTime` opens
+    // with O_NOATIME, which only the file's owner (or a privileged user) may do.
+    Result fileContains(int folderFd, const char* name, std::uint64_t size, bool keepAccessTime,
+                        const std::atomic<bool>& stop);
 
   private:
-    bool readHolds(int fd, const std::atomic<bool>& stop);
+    Result readHolds(int fd, std::uint64_t size, const std::atomic<bool>& stop);
 
     std::string text_;
     bool caseSensitive_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,10 +22,17 @@ struct FindDefinition {
     bool caseSensitive = false;
     TThreadPriority threadPriority = TThreadPriority::tpNormal;
     DriveMap driveMap;
+    // Whether each find's size, time and read-only flag are read (a status
+    // per find); without them a record holds the name and the type only.
+    bool fileDetails = true;
+    // Threads that scan folders ahead of the walk; none when empty, and the
+    // machine's number when not given.
+    std::optional<unsigned> scanHelpers;
 
     TMatchEvent onFileFound;
     TNotifyEvent onCompleted;
     TChangeDirEvent onChangeDirectory;
+    TSkipEvent onSkipped;
 };
 
 }  // namespace wendle

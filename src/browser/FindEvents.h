@@ -18,6 +18,9 @@ using TMatchEvent = std::function<void(TFindThread& Sender, const std::string& d
                                        const TSearchRec& fileinfo)>;
 // The search entered a folder: (Sender, directory).
 using TChangeDirEvent = std::function<void(TFindThread& Sender, const std::string& directory)>;
+// A folder or a file could not be searched: (Sender, path, error), error
+// being the errno of what failed (see skipReason). The search goes on.
+using TSkipEvent = std::function<void(TFindThread& Sender, const std::string& path, int error)>;
 // The whole search ended without being stopped: (Sender).
 using TNotifyEvent = std::function<void(TFindThread& Sender)>;
 

@@ -81,6 +81,9 @@ void TRspFind::StartSearch() {
     definition.onFileFound = OnFileFound;
     definition.onCompleted = OnCompleted;
     definition.onChangeDirectory = OnChangeDirectory;
+    definition.onSkipped = OnSkipped;
+    definition.fileDetails = fileDetails_;
+    definition.scanHelpers = scanHelpers_;
     search_ = std::make_unique<TFindThread>(std::move(definition), dispatcher_);
     search_->Resume();
 }
@@ -101,6 +104,14 @@ std::string TRspFind::GetFixedDrives() const {
 
 bool TRspFind::Searching() const {
     return search_ && search_->Started() && !search_->Finished();
+}
+
+std::size_t TRspFind::FoldersSearched() const {
+    return search_ ? search_->foldersSearched() : 0;
+}
+
+std::size_t TRspFind::Skipped() const {
+    return search_ ? search_->skipped() : 0;
 }
 
 void TRspFind::WaitFor() {

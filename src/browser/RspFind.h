@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +34,8 @@ class TRspFind {
     TMatchEvent OnFileFound;
     TNotifyEvent OnCompleted;
     TChangeDirEvent OnChangeDirectory;
+    // A folder or file that could not be searched; the search goes on.
+    TSkipEvent OnSkipped;
 
     bool CaseSensitive() const { return caseSensitive_; }
     void SetCaseSensitive(bool value) { caseSensitive_ = value; }
@@ -58,6 +62,16 @@ class TRspFind {
     TThreadPriority ThreadPriority() const { return threadPriority_; }
     void SetThreadPriority(TThreadPriority value) { threadPriority_ = value; }
 
+    // Whether finds carry their size, time and read-only flag: one status
+    // per find. A consumer that needs only names turns it off.
+    bool FileDetails() const { return fileDetails_; }
+    void SetFileDetails(bool value) { fileDetails_ = value; }
+
+    // How many threads scan folders ahead of the walk: by default as many
+    // as this machine has processors to spare. The results and their order
+    // are the same for any number.
+    void setScanHelpers(std::optional<unsigned> helpers) { scanHelpers_ = helpers; }
+
     // Which folder each drive letter stands for (see DriveMap).
     const DriveMap& driveMap() const { return driveMap_; }
     void setDriveMap(DriveMap value) { driveMap_ = std::move(value); }
@@ -72,6 +86,10 @@ class TRspFind {
 
     // Whether a search has been started and its worker has not ended yet.
     bool Searching() const;
+    // The running or last search's progress: folders searched so far, and
+    // folders and files it could not search.
+    std::size_t FoldersSearched() const;
+    std::size_t Skipped() const;
     // Waits for the worker to end. Only where its events do not need the
     // calling thread to run them (a DirectDispatcher), or after StopSearch.
     void WaitFor();
@@ -88,6 +106,8 @@ class TRspFind {
     std::string fileMask_ = "*.exe";
     TThreadPriority threadPriority_ = TThreadPriority::tpNormal;
     DriveMap driveMap_;
+    bool fileDetails_ = true;
+    std::optional<unsigned> scanHelpers_;
 
     std::unique_ptr<TFindThread> search_;
     // Stopped workers that could not be waited for yet, because the start

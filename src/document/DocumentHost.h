@@ -39,8 +39,11 @@ class DocumentHost {
     // Loads the applet's background picture; a name that is not found at its
     // path is looked for in the fallback folder (ends in a separator).
     virtual void loadAppletImage(TVelkForm& /*applet*/, const std::string& /*fallbackFolder*/) {}
-    // Loads the picture of one button state, with the same fallback.
-    virtual void loadStateImage(TVelkPanel& /*panel*/, const std::string& /*fallbackFolder*/) {}
+    // Loads the picture of one button state of `applet`, with the same
+    // fallback. The applet is the one being read, which need not be the
+    // current one yet: its pictures share one budget.
+    virtual void loadStateImage(TVelkForm& /*applet*/, TVelkPanel& /*panel*/,
+                                const std::string& /*fallbackFolder*/) {}
     // The HTML block was rebuilt by a save; these are the pane's new lines.
     virtual void htmlRebuilt(const std::vector<std::string>& /*lines*/) {}
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-// The document layer's own texts, letter for letter. The first three are the
+// The document layer's own texts, letter for letter. The first two are the
 // product's; the others cover broken files the product never anticipated.
 namespace wendle::document::messages {
 
@@ -10,18 +10,31 @@ inline constexpr const char* kDifferentVersion =
     "This file was saved in a different version of the Wendle and may look different in "
     "this version.";
 
-// "'" + the line + kNotValidInteger
-inline constexpr const char* kNotValidInteger = "' is not a valid integer value";
+// A read that stopped: "<file>" + kLine + "<n>: " + kExpected + what +
+// kFound + what was there, for example
+// "Toolbar.wdf, line 57: expected a whole number, found the end of the file".
+inline constexpr const char* kLine = ", line ";
+inline constexpr const char* kExpected = "expected ";
+inline constexpr const char* kFound = ", found ";
+inline constexpr const char* kWholeNumber = "a whole number";
+inline constexpr const char* kColour = "a colour (a name such as clNavy, or a number)";
+// kSize + "<from>" + kRangeTo + "<to>"
+inline constexpr const char* kSize = "a size in pixels from ";
+inline constexpr const char* kPosition = "a position in pixels from ";
+inline constexpr const char* kButtonCount = "a number of buttons from ";
+inline constexpr const char* kRangeTo = " to ";
+inline constexpr const char* kFoundEndOfFile = "the end of the file";
+inline constexpr const char* kFoundEmptyLine = "an empty line";
+// A value longer than a message quotes: "'<its start>" + kCutMark + "<length>"
+// + kCutCharacters.
+inline constexpr const char* kCutMark = "...' (cut; ";
+inline constexpr const char* kCutCharacters = " characters in all)";
 
-// "'" + the line + kNotValidButtonCount
-inline constexpr const char* kNotValidButtonCount =
-    "' is not a valid number of buttons: an applet holds 0 to 99 buttons";
-
-// "'" + the line + kNotValidSize
-inline constexpr const char* kNotValidSize = "' is not a valid size in pixels";
-
-// "'" + the line + kNotValidPosition
-inline constexpr const char* kNotValidPosition = "' is not a valid position in pixels";
+// A client height too small for the applet's tool bar strip, raised:
+// "<file>" + kLine + "<n>: " + kHeightRaised + "<old>" + kHeightRaisedTo + "<new>."
+inline constexpr const char* kHeightRaised = "the preview's client height ";
+inline constexpr const char* kHeightRaisedTo =
+    " leaves no room for the applet; it was brought up to ";
 
 // "'" + the path + kTooLarge
 inline constexpr const char* kTooLarge = "' is too large to be a Wendle document";

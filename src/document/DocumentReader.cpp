@@ -31,9 +31,11 @@ ReadResult tell(DocumentHost& host, ReadResult result, const std::string& messag
     return result;
 }
 
-void readAppletValues(FieldReader& in, TVelkForm& applet, const Layout& layout) {
+void readAppletValues(FieldReader& in, ReadingSession& session, const Layout& layout) {
+    TVelkForm& applet = session.applet();
     const int width = in.extent();
-    const int height = in.extent(layout.offset, format::kMaxClientHeight);
+    const int readHeight = in.extent(layout.offset, format::kMaxClientHeight);
+    const int height = session.usableClientHeight(readHeight, in.lineNumber());
     applet.setClientSize(width, height);
     applet.setBorderWidth(std::int16_t(in.integer()));
     applet.setBdrStyle(std::int16_t(in.integer()));
@@ -125,7 +127,7 @@ void readStateRecord(FieldReader& in, ReadingSession& session, TVelkPanel& panel
     panel.setTransparentBk(in.flag());
     panel.setTextBoxText(in.text());
     in.skip(format::kRecordPadding);
-    session.host().loadStateImage(panel, session.fallbackFolder());
+    session.loadStateImage(panel);
 }
 
 void readTextBox(FieldReader& in, TVelkForm& applet) {
@@ -162,7 +164,7 @@ ReadResult readVersioned(std::string_view text, const std::string& path, Documen
     try {
         const int count = in.buttonCount();
         applet.setButtonCount(count);
-        readAppletValues(in, applet, layout);
+        readAppletValues(in, session, layout);
         host.loadAppletImage(applet, session.fallbackFolder());
         for (int ordinal = 0; ordinal < count; ++ordinal) {
             const int slot = session.createButton(ordinal, count);
@@ -174,10 +176,14 @@ ReadResult readVersioned(std::string_view text, const std::string& path, Documen
             readTextBox(in, applet);
     } catch (const ReadStopped& stopped) {
         session.finish(false);
-        return tell(host, {ReadOutcome::Stopped, {}, false}, stopped.message);
+        ReadResult result{ReadOutcome::Stopped, {}, false};
+        for (const std::string& note : session.notes()) result = tell(host, result, note);
+        return tell(host, result, session.stoppedMessage(stopped));
     }
     session.finish(true);
-    return {ReadOutcome::Read, {}, false};
+    ReadResult result{ReadOutcome::Read, {}, false};
+    for (const std::string& note : session.notes()) result = tell(host, result, note);
+    return result;
 }
 
 }  // namespace

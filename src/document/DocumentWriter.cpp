@@ -2,16 +2,19 @@
 
 #include <string_view>
 
-#include "document/AtomicFile.h"
 #include "document/ColourName.h"
 #include "document/DocumentFormat.h"
 #include "document/DocumentHost.h"
 #include "document/DocumentMessages.h"
 #include "model/AppletHTML.h"
+#include "platform/AtomicFile.h"
 
 namespace wendle::document {
 
 namespace {
+
+// A new document is an ordinary file: readable by all, as the umask allows.
+constexpr unsigned kNewDocumentMode = 0666;
 
 // Appends the lines of a document, each ended by CR LF.
 class LineWriter {
@@ -179,9 +182,11 @@ SaveResult writeDocument(TVelkForm& applet, DocumentHost& host) {
 
     ComposedDocument document = composeDocument(applet);
     host.htmlRebuilt(document.html);
-    if (const auto error = replaceFileAtomically(path, document.bytes)) {
+    if (const platform::IoResult written =
+            platform::writeFileAtomically(path, document.bytes, kNewDocumentMode);
+        !written) {
         SaveResult result{SaveOutcome::Failed,
-                          std::string(messages::kCouldNotSave) + path + "': " + *error};
+                          std::string(messages::kCouldNotSave) + path + "': " + written.reason};
         host.showMessage(result.message);
         return result;
     }

@@ -10,16 +10,25 @@
 
 namespace wendle::document {
 
-// Reading stopped on a line that does not hold what it must; the text is the
-// message the user sees.
+// Reading stopped on a line that does not hold what it must.
 struct ReadStopped {
-    std::string message;
+    int line = 0;        // 1-based; 0 when the stop concerns no single line
+    std::string detail;  // "expected a whole number, found 'four'"
 };
+
+// What the user sees when a read stops: "<file name>, line <n>: <detail>",
+// the file named without its folders.
+std::string stoppedMessage(const std::string& path, const ReadStopped& stopped);
+
+// A value of the file as a message quotes it: whole and in quotes up to 80
+// characters; a longer one is cut there, and the cut is marked with "..."
+// and the full length, so a huge line cannot flood a message box.
+std::string quotedValue(std::string_view value);
 
 // Reads the typed values of a document, one line each, through a LineCursor.
 // A line that must hold a number or a colour and does not throws ReadStopped
-// with "'<line>' is not a valid integer value", exactly as the program always
-// reported it; past the end of the file that line is empty.
+// naming the line, what it had to hold and what it held; past the end of
+// the file that is "the end of the file".
 class FieldReader {
   public:
     explicit FieldReader(std::string_view text) : lines_(text) {}
@@ -41,9 +50,17 @@ class FieldReader {
 
     void skip(int count) { lines_.skip(count); }
     bool atEnd() const { return lines_.atEnd(); }
+    // The 1-based number of the line read last.
+    int lineNumber() const { return lines_.lineNumber(); }
 
   private:
-    [[noreturn]] static void stop(std::string_view line, const char* why);
+    struct Line {
+        std::string_view text;
+        bool pastTheEnd = false;
+    };
+    Line take();
+    [[noreturn]] void stop(const Line& line, const std::string& expected) const;
+    std::int32_t number(const Line& line, const std::string& expected) const;
     LineCursor lines_;
 };
 

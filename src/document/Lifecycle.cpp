@@ -41,8 +41,9 @@ class StagingHost : public DocumentHost {
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override {
         outer_.loadAppletImage(applet, fallbackFolder);
     }
-    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) override {
-        outer_.loadStateImage(panel, fallbackFolder);
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                        const std::string& fallbackFolder) override {
+        outer_.loadStateImage(applet, panel, fallbackFolder);
     }
 
     // Puts the fresh applet in place; called only after a whole read.

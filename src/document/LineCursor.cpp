@@ -3,6 +3,7 @@
 namespace wendle::document {
 
 std::string_view LineCursor::next() {
+    ++lineNumber_;
     if (atEnd())
         return {};
     const std::size_t end = text_.find('\n', position_);
@@ -15,7 +16,9 @@ std::string_view LineCursor::next() {
 }
 
 void LineCursor::skip(int count) {
-    for (int i = 0; i < count && !atEnd(); ++i) next();
+    int i = 0;
+    for (; i < count && !atEnd(); ++i) next();
+    lineNumber_ += count - i;
 }
 
 }  // namespace wendle::document

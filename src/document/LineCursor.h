@@ -21,10 +21,14 @@ class LineCursor {
     std::string_view next();
     void skip(int count);
     bool atEnd() const { return position_ >= text_.size(); }
+    // The 1-based number of the line last handed out; lines past the end
+    // are counted too, so a message can say which line was missing.
+    int lineNumber() const { return lineNumber_; }
 
   private:
     std::string_view text_;
     std::size_t position_ = 0;
+    int lineNumber_ = 0;
 };
 
 }  // namespace wendle::document

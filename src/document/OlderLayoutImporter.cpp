@@ -20,10 +20,12 @@ constexpr std::uint8_t kStyleResize = 5;
 // The older layout knew only one border style, the bump.
 constexpr std::int16_t kBumpStyle = 3;
 
-int readAppletValues(FieldReader& in, TVelkForm& applet) {
+int readAppletValues(FieldReader& in, ReadingSession& session) {
+    TVelkForm& applet = session.applet();
     in.skip(kFirstAppletLine - 1);
-    const int width = in.extent();                              // 21
-    const int height = in.extent(0, format::kMaxClientHeight);  // 22: the client height
+    const int width = in.extent();                                  // 21
+    const int readHeight = in.extent(0, format::kMaxClientHeight);  // 22: the client height
+    const int height = session.usableClientHeight(readHeight, in.lineNumber());
     applet.setClientSize(width, height);
     in.skip(2);                                         // 23, 24
     applet.setBorderWidth(std::int16_t(in.integer()));  // 25
@@ -118,7 +120,7 @@ void readButton(FieldReader& in, ReadingSession& session, int ordinal, int count
         const std::int32_t entries = readStateGroup(in, panel);
         panel.setShowHighlight(false);
         panel.setCaption({});
-        session.host().loadStateImage(panel, session.fallbackFolder());
+        session.loadStateImage(panel);
         // Each entry needs a colour line, so entries past the end of the file
         // stop the read at the first of them. The pieces are gathered aside
         // and stored as far as they were read.
@@ -142,7 +144,7 @@ ReadResult importOlderLayout(std::string_view text, const std::string& path, Doc
     ReadingSession session(host, path);
     TVelkForm& applet = session.applet();
     try {
-        const int count = readAppletValues(in, applet);
+        const int count = readAppletValues(in, session);
         host.loadAppletImage(applet, session.fallbackFolder());
         for (int ordinal = 0; ordinal < count; ++ordinal) readButton(in, session, ordinal, count);
         while (!in.atEnd()) {
@@ -153,11 +155,14 @@ ReadResult importOlderLayout(std::string_view text, const std::string& path, Doc
         }
     } catch (const ReadStopped& stopped) {
         session.finish(false);
-        host.showMessage(stopped.message);
-        return {ReadOutcome::Stopped, {stopped.message}, false};
+        std::vector<std::string> messages = session.notes();
+        messages.push_back(session.stoppedMessage(stopped));
+        for (const std::string& message : messages) host.showMessage(message);
+        return {ReadOutcome::Stopped, messages, false};
     }
     session.finish(true);
-    return {ReadOutcome::Imported, {}, false};
+    for (const std::string& note : session.notes()) host.showMessage(note);
+    return {ReadOutcome::Imported, session.notes(), false};
 }
 
 }  // namespace wendle::document

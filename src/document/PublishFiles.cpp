@@ -1,14 +1,16 @@
 #include "document/PublishFiles.h"
 
 #include <fcntl.h>
-#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
+
+#include "platform/AtomicFile.h"
+#include "platform/NamedFile.h"
+#include "platform/Windows1252.h"
 
 namespace wendle::document {
 
@@ -53,41 +55,17 @@ bool isPlainFileName(std::string_view name) {
 }
 
 std::string fileSystemName(std::string_view text) {
-    if (std::all_of(text.begin(), text.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-        return std::string(text);
-    }
-    const iconv_t converter = ::iconv_open("UTF-8", "WINDOWS-1252");
-    if (converter == reinterpret_cast<iconv_t>(-1))
-        return std::string(text);
-    std::string out(text.size() * 3, '\0');
-    char* in = const_cast<char*>(text.data());
-    std::size_t inLeft = text.size();
-    char* next = out.data();
-    std::size_t outLeft = out.size();
-    const std::size_t result = ::iconv(converter, &in, &inLeft, &next, &outLeft);
-    ::iconv_close(converter);
-    // The five bytes the code page leaves unassigned do not convert.
-    if (result == static_cast<std::size_t>(-1))
-        return std::string(text);
-    out.resize(out.size() - outLeft);
-    return out;
+    return platform::windows1252ToUtf8(text);
 }
 
 std::optional<std::string> existingFile(const std::string& text) {
-    if (text.empty() || text.find('\0') != std::string::npos)
-        return std::nullopt;
-    const std::string converted = fileSystemName(text);
-    if (isFile(converted))
-        return converted;
-    if (converted != text && isFile(text))
-        return text;
+    if (auto found = platform::findNamedFile(text))
+        return found->file;
     return std::nullopt;
 }
 
 bool isFile(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    return platform::isRegularFile(path);
 }
 
 bool isFolder(const std::string& path) {
@@ -95,31 +73,88 @@ bool isFolder(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool copyFileIfAbsent(const std::string& source, const std::string& target) {
+namespace {
+
+bool hasSignature(std::string_view head, FileRole role) {
+    constexpr std::string_view kGif87 = "GIF87a", kGif89 = "GIF89a", kJpeg = "\xFF\xD8\xFF";
+    constexpr std::string_view kSnd = ".snd";
+    if (role == FileRole::Sound)
+        return head.starts_with(kSnd);
+    return head.starts_with(kGif87) || head.starts_with(kGif89) || head.starts_with(kJpeg);
+}
+
+// Reads up to `size` bytes from the start of the file.
+std::string readHead(int fd, std::size_t size) {
+    std::string head(size, '\0');
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t count = ::read(fd, head.data() + got, size - got);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        got += std::size_t(count);
+    }
+    head.resize(got);
+    return head;
+}
+
+CopyOutcome copyFile(const std::string& source, const std::string& target,
+                     std::optional<FileRole> role) {
+    platform::ignoreFileSizeSignal();
     // Non-blocking, so that a named pipe given as a source cannot hang the
     // program; it is refused below like anything that is not a plain file.
-    const int from = ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int from = ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (from < 0)
-        return false;
+        return CopyOutcome::NotCopied;
     struct stat info {};
     if (::fstat(from, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(from);
-        return false;
+        return CopyOutcome::NotCopied;
+    }
+    const std::string head = readHead(from, 8);
+    if (role && !hasSignature(head, *role)) {
+        ::close(from);
+        return CopyOutcome::WrongContent;
     }
     // O_EXCL: an existing file (or link) of that name is never replaced.
-    const mode_t mode = (info.st_mode & 0666) | 0600;
-    const int to = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    const int to = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (to < 0) {
         ::close(from);
-        return false;
+        return CopyOutcome::NotCopied;
     }
-    const bool copied = copyContents(from, to);
+    // Readable by everyone whatever the source's mode or the umask: the
+    // copy is for a web server, which runs as another account.
+    const bool copied =
+        ::fchmod(to, 0644) == 0 && writeAll(to, head.data(), head.size()) && copyContents(from, to);
     ::close(from);
     if (::close(to) != 0 || !copied) {
         ::unlink(target.c_str());
-        return false;
+        return CopyOutcome::NotCopied;
     }
-    return true;
+    return CopyOutcome::Copied;
+}
+
+}  // namespace
+
+bool copyFileIfAbsent(const std::string& source, const std::string& target) {
+    return copyFile(source, target, std::nullopt) == CopyOutcome::Copied;
+}
+
+CopyOutcome copyFileForRole(const std::string& source, const std::string& target, FileRole role) {
+    return copyFile(source, target, role);
+}
+
+bool fileFitsRole(const std::string& path, FileRole role) {
+    // Without blocking: a named pipe must not hang the program.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    const bool fits =
+        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && hasSignature(readHead(fd, 8), role);
+    ::close(fd);
+    return fits;
 }
 
 void deleteCopy(const std::string& folder, const std::string& name) {

@@ -16,11 +16,12 @@ namespace wendle::document {
 bool isPlainFileName(std::string_view name);
 
 // The applet keeps its texts as Windows-1252 bytes; the file system here
-// names files in UTF-8. A text that does not convert stays as it is.
+// names files in UTF-8 (the platform's one table).
 std::string fileSystemName(std::string_view text);
 
-// The regular file that an applet text names, if there is one: its UTF-8
-// form first, then its bytes as they are.
+// The regular file that an applet path names, if there is one: as it
+// stands (its UTF-8 form first, then its bytes as they are), or else, for
+// a path into "Button Images" or "Sounds", in the program's own folders.
 std::optional<std::string> existingFile(const std::string& text);
 
 bool isFile(const std::string& path);  // a regular file (or a link to one)
@@ -28,9 +29,32 @@ bool isFolder(const std::string& path);
 
 // Copies source to target unless target already exists; never replaces a
 // file. Only a regular file is copied, and a copy that fails half-way is
-// removed again, so a broken copy never stands in for the real file.
+// removed again, so a broken copy never stands in for the real file. The
+// copy is readable by everyone (0644): it is meant for a web server.
 // Returns whether a copy was made.
 bool copyFileIfAbsent(const std::string& source, const std::string& target);
+
+// What a file named by an applet is for; publishing copies it only when
+// its contents say it is one.
+enum class FileRole {
+    Picture,  // a GIF or JPEG picture
+    Sound,    // a sound with the .snd header
+};
+
+enum class CopyOutcome {
+    Copied,
+    NotCopied,     // missing, not a plain file, target already there, or failed
+    WrongContent,  // the file is not what its role needs: nothing was written
+};
+
+// copyFileIfAbsent for a file of the applet: the first bytes of the source
+// must be the signature of its role, so a document cannot make the program
+// publish any file of the user's (a private key named as a sound).
+CopyOutcome copyFileForRole(const std::string& source, const std::string& target, FileRole role);
+
+// Whether the plain file at path begins as its role needs (see FileRole).
+// A file that cannot be read, or is not a plain file, does not fit.
+bool fileFitsRole(const std::string& path, FileRole role);
 
 // Removes folder + the file-system form of name, when name is a plain file
 // name and something of that name is there. Failures are ignored.

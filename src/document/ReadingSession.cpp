@@ -1,9 +1,12 @@
 #include "document/ReadingSession.h"
 
 #include "document/DocumentHost.h"
+#include "document/DocumentMessages.h"
 #include "document/FieldReader.h"
 #include "document/NewDocument.h"
 #include "model/UpdatingControls.h"
+#include "model/VelkPanel.h"
+#include "platform/NamedFile.h"
 
 namespace wendle::document {
 
@@ -34,8 +37,35 @@ int ReadingSession::createButton(int ordinal, int count) {
     const CreateMenuItemResult created = applet_.CreateMenuItem();
     applet_.setButtonCount(count);
     if (!created.ok())
-        throw ReadStopped{created.message};
+        throw ReadStopped{0, created.message};
     return created.slot;
+}
+
+void ReadingSession::loadStateImage(TVelkPanel& panel) {
+    for (const std::string& candidate : {panel.imagePath(), fallbackFolder_ + panel.imageName()}) {
+        if (candidate.empty() || candidate == fallbackFolder_)
+            continue;
+        if (auto found = platform::findNamedFile(candidate)) {
+            if (found->text != panel.imagePath())
+                panel.setImagePath(found->text);
+            break;
+        }
+    }
+    host_.loadStateImage(applet_, panel, fallbackFolder_);
+}
+
+int ReadingSession::usableClientHeight(int clientHeight, int line) {
+    if (clientHeight >= kToolBarStrip)
+        return clientHeight;
+    note(document::stoppedMessage(
+        path_,
+        ReadStopped{line, messages::kHeightRaised + std::to_string(clientHeight) +
+                              messages::kHeightRaisedTo + std::to_string(kToolBarStrip) + "."}));
+    return kToolBarStrip;
+}
+
+std::string ReadingSession::stoppedMessage(const ReadStopped& stopped) const {
+    return document::stoppedMessage(path_, stopped);
 }
 
 void ReadingSession::finish(bool complete) {

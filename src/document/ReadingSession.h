@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/VelkForm.h"
 
@@ -30,6 +31,23 @@ class ReadingSession {
     // the limit of 99 is measured against the buttons created so far.
     int createButton(int ordinal, int count);
 
+    // Loads a state's picture as the reader must: finds its file (imagePath,
+    // then the document's folder + imageName) and makes that imagePath, so
+    // a document opened from elsewhere remembers where its pictures are,
+    // whichever host reads it; then the host decodes the picture.
+    void loadStateImage(TVelkPanel& panel);
+
+    // The preview's client height as read from the given line, brought up
+    // to the tool bar strip when it is smaller, so the applet is never given
+    // a negative height. The change is noted.
+    int usableClientHeight(int clientHeight, int line);
+
+    // What the read changed on its own; shown once the read has ended.
+    void note(std::string text) { notes_.push_back(std::move(text)); }
+    const std::vector<std::string>& notes() const { return notes_; }
+    // The message of a read that stopped, naming this file.
+    std::string stoppedMessage(const struct ReadStopped& stopped) const;
+
     // Ends the read: buttonCount agrees with the buttons that exist,
     // updatingControls is clear, the General tab's refill is applied and the
     // host refreshes it. A complete read also stores the document path.
@@ -40,6 +58,7 @@ class ReadingSession {
     TVelkForm& applet_;
     std::string path_;
     std::string fallbackFolder_;
+    std::vector<std::string> notes_;
 };
 
 }  // namespace wendle::document

@@ -1,7 +1,7 @@
 #include "document/TestPage.h"
 
-#include "document/AtomicFile.h"
 #include "document/PublishFiles.h"
+#include "platform/AtomicFile.h"
 
 namespace wendle::document {
 
@@ -9,17 +9,37 @@ namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 
+std::string htmlColour(Colour colour) {
+    static const char* const kDigits = "0123456789ABCDEF";
+    std::string text = "#";
+    for (const std::uint8_t channel : {redOf(colour), greenOf(colour), blueOf(colour)}) {
+        text += kDigits[channel >> 4];
+        text += kDigits[channel & 15];
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string testPagePath(const WorkingFolders& folders) {
     return folders.appletTemp() + kTestPageName;
 }
 
+PageColours testPageColours() {
+    return PageColours{rgb(0, 0, 0), rgb(0xFF, 0xFF, 0xFF), rgb(0x8A, 0xB4, 0xF8),
+                       rgb(0xC5, 0x8A, 0xF9)};
+}
+
 std::string testPageText(const std::vector<std::string>& htmlLines) {
     std::string page;
     auto line = [&page](const std::string& text) { page += text + kLineEnd; };
     line("<html>");
-    line("  <body bgcolor=\"#000000\">");
+    // On black, the browsers' own link blue (#0000EE) is unreadable: the
+    // alternative HTML's links and text get colours of at least 4.5:1.
+    const PageColours colours = testPageColours();
+    line("  <body bgcolor=\"" + htmlColour(colours.background) + "\" text=\"" +
+         htmlColour(colours.text) + "\" link=\"" + htmlColour(colours.link) + "\" vlink=\"" +
+         htmlColour(colours.visitedLink) + "\" alink=\"#FFD54F\">");
     line("    <p align=\"center\">");
     for (const std::string& html : htmlLines) line("      " + html);
     line("    </p>");
@@ -32,16 +52,21 @@ std::string testPageText(const std::vector<std::string>& htmlLines) {
 
 std::optional<std::string> buildTestSite(const TVelkForm& applet,
                                          const std::vector<std::string>& htmlLines,
-                                         const WorkingFolders& folders) {
+                                         const WorkingFolders& folders,
+                                         std::vector<std::string>* skipped) {
     if (auto error = createFolder(folders.appletTemp()))
         return error;
     copyAppletClassFiles(folders, folders.appletTemp());
-    copyAppletFiles(applet, folders.appletTemp());
+    std::vector<std::string> refused = copyAppletFiles(applet, folders.appletTemp());
+    if (skipped)
+        *skipped = std::move(refused);
     // A browser still showing the last test reads either that page or the
     // new one, never half of it.
     const std::string page = testPagePath(folders);
-    if (auto error = replaceFileAtomically(page, testPageText(htmlLines)))
-        return page + ": " + *error;
+    // The page is served to the browser like the files beside it.
+    if (const auto written = platform::writeFileAtomically(page, testPageText(htmlLines), 0644);
+        !written)
+        return written.message;
     return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/WorkingFolders.h"
+#include "model/Colour.h"
 #include "model/VelkForm.h"
 
 namespace wendle::document {
@@ -21,6 +22,16 @@ inline constexpr const char* kDefaultBrowserChoice = "default";
 // "Applet Temp/Applet Temp.html" in the working folders.
 std::string testPagePath(const WorkingFolders& folders);
 
+// The colours the test page shows the alternative HTML in: its background,
+// text, link and visited-link colours.
+struct PageColours {
+    Colour background;
+    Colour text;
+    Colour link;
+    Colour visitedLink;
+};
+PageColours testPageColours();
+
 // The page: a black body with the HTML block centred, each of its lines
 // indented by six blanks; every line ends in CR LF.
 std::string testPageText(const std::vector<std::string>& htmlLines);
@@ -29,10 +40,12 @@ std::string testPageText(const std::vector<std::string>& htmlLines);
 // "Applet Temp" when it is missing, copies the applet files and the applet's
 // images and sounds into it and writes the page anew. The system's error
 // text when the folder cannot be made or the page cannot be written; the
-// copies themselves are quiet.
+// copies themselves are quiet, except for the files refused for their
+// contents, which are said in `skipped`.
 std::optional<std::string> buildTestSite(const TVelkForm& applet,
                                          const std::vector<std::string>& htmlLines,
-                                         const WorkingFolders& folders);
+                                         const WorkingFolders& folders,
+                                         std::vector<std::string>* skipped = nullptr);
 
 // How the page is opened, from the browser choice ("default" or the full
 // path of a browser program, in file-system bytes).

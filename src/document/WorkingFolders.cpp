@@ -1,6 +1,9 @@
 #include "document/WorkingFolders.h"
 
+#include <algorithm>
+
 #include "document/PublishFiles.h"
+#include "document/PublishMessages.h"
 #include "model/VelkPanel.h"
 
 namespace wendle::document {
@@ -19,12 +22,21 @@ void forEachState(const TVelkForm& applet, Visit visit) {
     }
 }
 
+// Copies the file of one name into the target folder; a file that is not
+// what its role needs is skipped and said.
 void copyNamed(const std::optional<std::string>& source, const std::string& name,
-               const std::string& targetFolder) {
+               const std::string& targetFolder, FileRole role, std::vector<std::string>& skipped) {
     // The name becomes a file of the target folder, so it must stay inside it.
     if (!source || !isPlainFileName(name))
         return;
-    copyFileIfAbsent(*source, targetFolder + fileSystemName(name));
+    const CopyOutcome outcome = copyFileForRole(*source, targetFolder + fileSystemName(name), role);
+    if (outcome != CopyOutcome::WrongContent)
+        return;
+    std::string message =
+        "'" + *source + messages::kNotCopiedAs + fileSystemName(name) +
+        (role == FileRole::Picture ? messages::kNotAPicture : messages::kNotASound);
+    if (std::find(skipped.begin(), skipped.end(), message) == skipped.end())
+        skipped.push_back(std::move(message));
 }
 
 // The folder of the document's file (file-system bytes), or none while the
@@ -68,7 +80,8 @@ void deleteBothCopies(const std::string& name, const WorkingFolders& folders) {
 
 }  // namespace
 
-void copyAppletFiles(const TVelkForm& applet, const std::string& targetFolder) {
+std::vector<std::string> copyAppletFiles(const TVelkForm& applet, const std::string& targetFolder) {
+    std::vector<std::string> skipped;
     // The background's name is the file the user typed or chose; when it is
     // not found as it stands, the path kept with it still finds the file, so
     // the copy never depends on which folder the program was started in.
@@ -76,16 +89,21 @@ void copyAppletFiles(const TVelkForm& applet, const std::string& targetFolder) {
         auto source = existingFile(applet.imageName());
         if (!source)
             source = existingFile(applet.imagePath());
-        copyNamed(source, applet.imageName(), targetFolder);
+        copyNamed(source, applet.imageName(), targetFolder, FileRole::Picture, skipped);
     }
     forEachState(applet, [&](const TVelkPanel& panel) {
-        if (!panel.imageName().empty())
-            copyNamed(existingFile(panel.imagePath()), panel.imageName(), targetFolder);
+        if (!panel.imageName().empty()) {
+            copyNamed(existingFile(panel.imagePath()), panel.imageName(), targetFolder,
+                      FileRole::Picture, skipped);
+        }
         // A sound without a path was typed by name only: the page is
         // expected to have it already.
-        if (!panel.soundPath().empty())
-            copyNamed(soundSource(applet, panel), panel.soundName(), targetFolder);
+        if (!panel.soundPath().empty()) {
+            copyNamed(soundSource(applet, panel), panel.soundName(), targetFolder, FileRole::Sound,
+                      skipped);
+        }
     });
+    return skipped;
 }
 
 void deleteAppletCopies(const TVelkForm& applet, const WorkingFolders& folders) {
@@ -106,7 +124,8 @@ void copyAppletClassFiles(const WorkingFolders& folders, const std::string& targ
 }
 
 std::optional<std::string> refreshRequiredFiles(const TVelkForm& applet,
-                                                const WorkingFolders& folders) {
+                                                const WorkingFolders& folders,
+                                                std::vector<std::string>* skipped) {
     // Copies never replace a file, so the old copies go first: what is left
     // afterwards is exactly the applet's files as they are now.
     if (isFolder(folders.requiredFiles())) {
@@ -114,7 +133,9 @@ std::optional<std::string> refreshRequiredFiles(const TVelkForm& applet,
     } else if (auto error = createFolder(folders.requiredFiles())) {
         return error;
     }
-    copyAppletFiles(applet, folders.requiredFiles());
+    std::vector<std::string> refused = copyAppletFiles(applet, folders.requiredFiles());
+    if (skipped)
+        *skipped = std::move(refused);
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/VelkForm.h"
 
@@ -36,7 +37,10 @@ struct WorkingFolders {
 // Copies the applet's background image and every button state's image and
 // sound into targetFolder (ending in "/"), under the names the applet's
 // parameters give them. Existing files are kept; missing sources are skipped.
-void copyAppletFiles(const TVelkForm& applet, const std::string& targetFolder);
+// A file whose contents are not what its role needs (a GIF or JPEG picture,
+// a .snd sound) is not copied; the returned messages name each such file
+// and say why.
+std::vector<std::string> copyAppletFiles(const TVelkForm& applet, const std::string& targetFolder);
 
 // Deletes the copies of every name the applet uses from "Required Files"
 // and "Applet Temp".
@@ -52,9 +56,11 @@ void copyAppletClassFiles(const WorkingFolders& folders, const std::string& targ
 // The "images and sounds" link: makes "Required Files" when it is missing,
 // otherwise first deletes the applet's old copies there, then copies the
 // applet's images and sounds afresh. The folder's error text when it cannot
-// be made (nothing is copied then).
+// be made (nothing is copied then). The files refused for their contents
+// are said in `skipped`.
 std::optional<std::string> refreshRequiredFiles(const TVelkForm& applet,
-                                                const WorkingFolders& folders);
+                                                const WorkingFolders& folders,
+                                                std::vector<std::string>* skipped = nullptr);
 
 // The ".class Files" link: makes "Velkbutton" when it is missing and copies
 // the applet files into it. The folder's error text when it cannot be made.

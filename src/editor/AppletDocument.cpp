@@ -193,12 +193,12 @@ void AppletDocument::announce(const AppletPart& now, const AppletPart& other) {
             if (before && samePicture(before->states[index], values->states[index]))
                 continue;
             if (TVelkPanel* panel = applet_->statePanel(state, slot))
-                LoadImage(*panel, folder);
+                pictureReport(LoadImage(*applet_, *panel, folder));
         }
     }
     if (now.form && (!other.form || now.form->imageName != other.form->imageName ||
                      now.form->imagePath != other.form->imagePath)) {
-        LoadImage(*applet_, folder);
+        pictureReport(LoadImage(*applet_, folder));
         applet_->setModif(true);
     }
     UpdatingControlsScope updating;

@@ -12,6 +12,7 @@
 #include "model/ButtonValues.h"
 #include "model/FormValues.h"
 #include "model/VelkForm.h"
+#include "render/LoadImage.h"
 
 class QUndoStack;
 
@@ -107,6 +108,12 @@ class AppletDocument : public QObject {
     // where pictures named without a path are looked for.
     std::string documentFolder() const;
 
+    // Hears what became of each picture an undo or redo loads again (a
+    // refused picture is reported to the user like one read from a file).
+    void setPictureReporter(std::function<void(const LoadImageReport&)> reporter) {
+        pictureReporter_ = std::move(reporter);
+    }
+
     // Puts one side of a change in place; used by the commands.
     void applyChange(const AppletPart& part, const AppletPart& other);
 
@@ -144,9 +151,14 @@ class AppletDocument : public QObject {
     // name or path changed.
     void announce(const AppletPart& now, const AppletPart& other);
     void followCleanState();
+    void pictureReport(const LoadImageReport& report) {
+        if (pictureReporter_)
+            pictureReporter_(report);
+    }
 
     std::unique_ptr<TVelkForm> applet_;
     QUndoStack* stack_;
+    std::function<void(const LoadImageReport&)> pictureReporter_;
     std::unique_ptr<AppletTransaction> gesture_;
     unsigned mergeSession_ = 0;
     bool announcedModified_ = false;

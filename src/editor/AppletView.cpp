@@ -110,13 +110,17 @@ QRect AppletView::boundsOf(Target target, int slot) const {
     return QRect(face.left(), face.top(), face.width(), face.height());
 }
 
-void AppletView::paintEvent(QPaintEvent*) {
+void AppletView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    if (!paintApplet(applet(), raster_)) {
+    // Only what the window repaints is drawn again; the raster keeps the
+    // rest from earlier paints. The view's pixels are the applet's.
+    const QRect dirty = event->rect();
+    if (!paintApplet(applet(), raster_, applet().shownState(),
+                     Rect::fromSize(dirty.x(), dirty.y(), dirty.width(), dirty.height()))) {
         painter.fillRect(rect(), Qt::white);
         return;
     }
-    painter.drawImage(0, 0, raster_.image());
+    painter.drawImage(dirty.topLeft(), raster_.image(), dirty);
     // Beyond the applet (a window wider than the applet is tall) stays plain.
     const QRegion rest = QRegion(rect()) - QRect(0, 0, raster_.width(), raster_.height());
     for (const QRect& part : rest) painter.fillRect(part, palette().window());
@@ -210,6 +214,7 @@ void AppletView::applyGesture(QPoint client, bool finished) {
     const QPoint delta = client - gesture_.pressClient;
     const QRect start = gesture_.startBounds;
     const bool resizing = isSizingZone(gesture_.zone);
+    const QRect before = boundsOf(gesture_.target, gesture_.slot);
     const QRect moved = resizing ? resized(start, gesture_.zone, delta) : start.translated(delta);
     const Bounds bounds{moved.left(), moved.top(), moved.width(), moved.height()};
     AppletDocument& document = main_.document();
@@ -250,7 +255,14 @@ void AppletView::applyGesture(QPoint client, bool finished) {
         if (finished)
             main_.updatePropertiesWindow();
     }
-    update();
+    if (finished) {
+        update();
+        return;
+    }
+    // While the pointer moves, only the item's old and new places change.
+    const QPoint toView(0, -kToolBarStrip);
+    update(QRegion(before.translated(toView)) +
+           boundsOf(gesture_.target, gesture_.slot).translated(toView));
 }
 
 void AppletView::mouseDoubleClickEvent(QMouseEvent* event) {

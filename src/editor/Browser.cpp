@@ -1,12 +1,17 @@
 #include "editor/Browser.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -28,6 +33,64 @@ namespace {
 QString shown(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+// A row's program path, which its second line shows.
+constexpr int kPathRole = Qt::UserRole + 1;
+
+QFont pathFont(const QFont& font) {
+    QFont smaller(font);
+    smaller.setPointSizeF(font.pointSizeF() > 0 ? font.pointSizeF() * 0.85 : 8);
+    return smaller;
+}
+
+// Draws each found browser on two lines: its name, and below it, smaller and
+// dimmer, the path of its program, so that two finds of one version can be
+// told apart. The row's text stays the name alone, as the settings keep it.
+class NameAndPathDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem item(option);
+        initStyleOption(&item, index);
+        const QString name = item.text;
+        item.text.clear();
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+
+        const bool selected = option.state & QStyle::State_Selected;
+        const auto group =
+            option.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+        const QRect text = option.rect.adjusted(4, 1, -4, -1);
+        const QFont small = pathFont(option.font);
+        const QFontMetrics smallMetrics(small);
+        const int nameHeight = option.fontMetrics.height();
+        painter->save();
+        painter->setPen(
+            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(option.font);
+        painter->drawText(QRect(text.left(), text.top(), text.width(), nameHeight),
+                          Qt::AlignLeft | Qt::AlignVCenter,
+                          option.fontMetrics.elidedText(name, Qt::ElideRight, text.width()));
+        if (!selected)
+            painter->setPen(option.palette.color(group, QPalette::PlaceholderText));
+        painter->setFont(small);
+        painter->drawText(
+            QRect(text.left(), text.top() + nameHeight, text.width(), smallMetrics.height()),
+            Qt::AlignLeft | Qt::AlignVCenter,
+            smallMetrics.elidedText(index.data(kPathRole).toString(), Qt::ElideMiddle,
+                                    text.width()));
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QSize one = QStyledItemDelegate::sizeHint(option, index);
+        return QSize(one.width(), option.fontMetrics.height() +
+                                      QFontMetrics(pathFont(option.font)).height() + 2);
+    }
+};
 
 std::vector<std::string> rowsOf(const QListWidget& list) {
     std::vector<std::string> rows;
@@ -52,8 +115,7 @@ TBrowserWindow::TBrowserWindow(TmainWindow& main, QWidget* parent) : QDialog(par
         listsChanged();
     };
     chooser_.OnBrowserListed = [this](std::size_t index) {
-        BrowserNames_->addItem(shown(chooser_.BrowserNames()[index]));
-        BrowserPaths_->addItem(shown(chooser_.BrowserPaths()[index]));
+        addRow(chooser_.BrowserNames()[index], chooser_.BrowserPaths()[index]);
         listsChanged();
     };
     TRspFind* searches[] = {&chooser_.RspFind1, &chooser_.RspFind2};
@@ -92,6 +154,7 @@ void TBrowserWindow::buildControls() {
     BrowserNames_ = new QListWidget(group);
     BrowserNames_->setObjectName("BrowserNames");
     BrowserNames_->setSelectionMode(QAbstractItemView::SingleSelection);
+    BrowserNames_->setItemDelegate(new NameAndPathDelegate(BrowserNames_));
     connect(BrowserNames_, &QListWidget::itemClicked, this, &TBrowserWindow::BrowserNamesClick);
     connect(BrowserNames_, &QListWidget::itemDoubleClicked, this,
             &TBrowserWindow::BrowserNamesDblClick);
@@ -110,6 +173,16 @@ void TBrowserWindow::buildControls() {
     searchProgress_->setToolTip(t::kSearchingHint);
     searchProgress_->hide();
     groupLayout->addWidget(searchProgress_);
+    searchStatus_ = new QLabel(group);
+    searchStatus_->setObjectName("searchStatus");
+    searchStatus_->setWordWrap(true);
+    searchStatus_->hide();
+    groupLayout->addWidget(searchStatus_);
+    // The searches count their folders; the line is brought up to date a
+    // few times a second rather than on every folder.
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setInterval(200);
+    connect(progressTimer_, &QTimer::timeout, this, &TBrowserWindow::showProgress);
 
     DefaultBrowserCheck_ = new QCheckBox(t::kUseDefault, group);
     DefaultBrowserCheck_->setObjectName("DefaultBrowserCheck");
@@ -150,10 +223,8 @@ void TBrowserWindow::createSettings() {
     chooser_.setUseDefaultBrowser(chooser_.browser() == kDefaultBrowser);
     BrowserNames_->clear();
     BrowserPaths_->clear();
-    for (std::size_t i = 0; i < chooser_.BrowserNames().size(); ++i) {
-        BrowserNames_->addItem(shown(chooser_.BrowserNames()[i]));
-        BrowserPaths_->addItem(shown(chooser_.BrowserPaths()[i]));
-    }
+    for (std::size_t i = 0; i < chooser_.BrowserNames().size(); ++i)
+        addRow(chooser_.BrowserNames()[i], chooser_.BrowserPaths()[i]);
     showChoice();
 }
 
@@ -171,6 +242,40 @@ void TBrowserWindow::showChoice() {
 
 void TBrowserWindow::showSearching() {
     searchProgress_->setVisible(searching());
+    if (searching())
+        progressTimer_->start();
+    else
+        progressTimer_->stop();
+    showProgress();
+}
+
+void TBrowserWindow::showProgress() {
+    searchStatus_->setVisible(searchedOnce_);
+    if (!searchedOnce_)
+        return;
+    // Both searches walk the same drives: the one further on tells how far.
+    const TRspFind& first = chooser_.RspFind1;
+    const TRspFind& second = chooser_.RspFind2;
+    const QLocale locale;
+    const QString folders =
+        locale.toString(qulonglong(std::max(first.FoldersSearched(), second.FoldersSearched())));
+    if (searching()) {
+        searchStatus_->setText(QString(t::kSearching).arg(folders));
+        return;
+    }
+    QString status = QString(searchStopped_ ? t::kSearchStopped : t::kSearchFinished).arg(folders);
+    const std::size_t skipped = std::max(first.Skipped(), second.Skipped());
+    if (skipped > 0)
+        status += " " + QString(t::kNotSearched).arg(locale.toString(qulonglong(skipped)));
+    searchStatus_->setText(status);
+}
+
+void TBrowserWindow::addRow(const std::string& name, const std::string& path) {
+    auto* row = new QListWidgetItem(shown(name));
+    row->setData(kPathRole, shown(path));
+    row->setToolTip(shown(path));
+    BrowserNames_->addItem(row);
+    BrowserPaths_->addItem(shown(path));
 }
 
 void TBrowserWindow::listsChanged() {
@@ -197,10 +302,14 @@ void TBrowserWindow::hideEvent(QHideEvent* event) {
 void TBrowserWindow::bSearchClick() {
     chooser_.searchForBrowsers();
     searchRunning_ = {true, true};
+    searchedOnce_ = true;
+    searchStopped_ = false;
     showSearching();
 }
 
 void TBrowserWindow::bCloseClick() {
+    if (searching())
+        searchStopped_ = true;
     chooser_.stopSearches();
     searchRunning_ = {false, false};
     showSearching();

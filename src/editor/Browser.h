@@ -13,6 +13,7 @@ class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace wendle {
 
@@ -47,6 +48,8 @@ class TBrowserWindow : public QDialog {
     void createSettings();
     void showChoice();
     void showSearching();
+    void showProgress();
+    void addRow(const std::string& name, const std::string& path);
     void listsChanged();
 
     void bSearchClick();
@@ -60,12 +63,16 @@ class TBrowserWindow : public QDialog {
     QtUiDispatcher dispatcher_{this};
     BrowserChooser chooser_{dispatcher_};
     std::array<bool, 2> searchRunning_{};
+    bool searchStopped_ = false;
+    bool searchedOnce_ = false;
 
     QLabel* browser_ = nullptr;
     QListWidget* BrowserNames_ = nullptr;
     QListWidget* BrowserPaths_ = nullptr;
     QCheckBox* DefaultBrowserCheck_ = nullptr;
     QProgressBar* searchProgress_ = nullptr;
+    QLabel* searchStatus_ = nullptr;
+    QTimer* progressTimer_ = nullptr;
 
     std::unique_ptr<QtSettingsOwner> settingsOwner_;
     std::unique_ptr<TPFormSettings> PFormSettings1_;

@@ -38,6 +38,8 @@ inline constexpr const char* kResizeTextBox = "Resize Text Box";
 inline constexpr const char* kResizeApplet = "Resize Applet";
 inline constexpr const char* kChangeApplet = "Change Applet";
 inline constexpr const char* kChangeTextBox = "Change Text Box";
+inline constexpr const char* kAccessibilityFix = "Accessibility Fix";
+inline constexpr const char* kAccessibilityFixAll = "Accessibility Fixes";
 
 // "Move Button", "Move 3 Buttons".
 inline QString buttons(const char* verb, int count) {

@@ -87,8 +87,9 @@ void EditorDocumentHost::loadAppletImage(TVelkForm& applet, const std::string& f
     main_.loadAppletImage(applet, fallbackFolder);
 }
 
-void EditorDocumentHost::loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) {
-    main_.loadStateImage(panel, fallbackFolder);
+void EditorDocumentHost::loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                                        const std::string& fallbackFolder) {
+    main_.loadStateImage(applet, panel, fallbackFolder);
 }
 
 void EditorDocumentHost::htmlRebuilt(const std::vector<std::string>& lines) {

@@ -28,7 +28,8 @@ class EditorDocumentHost : public document::LifecycleHost {
     void showMessage(const std::string& text) override;
     void updateGeneralWindow() override;
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override;
-    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) override;
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                        const std::string& fallbackFolder) override;
     void htmlRebuilt(const std::vector<std::string>& lines) override;
 
   private:

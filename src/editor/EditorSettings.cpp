@@ -23,8 +23,12 @@ QLabel* hiddenFlag(QMainWindow& window, const char* name) {
 }  // namespace
 
 EditorSettings::EditorSettings(QMainWindow& window, QMenu& reopenMenu,
-                               std::function<void(const QString&)> reopen)
-    : QObject(&window), reopenMenu_(reopenMenu), reopen_(std::move(reopen)) {
+                               std::function<void(const QString&)> reopen,
+                               std::function<void(const QString&)> storeProblem)
+    : QObject(&window),
+      reopenMenu_(reopenMenu),
+      reopen_(std::move(reopen)),
+      storeProblem_(std::move(storeProblem)) {
     Label26_ = hiddenFlag(window, "Label26");
     Label27_ = hiddenFlag(window, "Label27");
     owner_ =
@@ -34,6 +38,9 @@ EditorSettings::EditorSettings(QMainWindow& window, QMenu& reopenMenu,
                                       const std::string& fileName,
                                       int) { reopen_(QFile::decodeName(fileName.c_str())); };
     AppSettings_->OnMRUChange = [this](TPFormSettings&) { rebuildReopenMenu(); };
+    AppSettings_->OnStoreProblem = [this](TPSettings&, const std::string& message) {
+        storeProblem_(QFile::decodeName(message.c_str()));
+    };
     AppSettings_->restore();
     rebuildReopenMenu();
 }

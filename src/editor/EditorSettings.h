@@ -21,9 +21,11 @@ class EditorSettings : public QObject {
     Q_OBJECT
 
   public:
-    // reopen is called with the path of a recent document the user chose.
+    // reopen is called with the path of a recent document the user chose;
+    // storeProblem with what went wrong when the settings could not be kept.
     EditorSettings(QMainWindow& window, QMenu& reopenMenu,
-                   std::function<void(const QString&)> reopen);
+                   std::function<void(const QString&)> reopen,
+                   std::function<void(const QString&)> storeProblem);
     ~EditorSettings() override;
 
     // Puts a document at the top of the recent documents.
@@ -39,6 +41,7 @@ class EditorSettings : public QObject {
 
     QMenu& reopenMenu_;
     std::function<void(const QString&)> reopen_;
+    std::function<void(const QString&)> storeProblem_;
     // Hidden labels whose captions keep the one-time help flags.
     QLabel* Label26_ = nullptr;
     QLabel* Label27_ = nullptr;

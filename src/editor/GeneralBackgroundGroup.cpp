@@ -16,6 +16,7 @@
 #include "editor/Encoding.h"
 #include "editor/GeneralTexts.h"
 #include "editor/GeneralWidgets.h"
+#include "editor/PictureMessages.h"
 #include "editor/main.h"
 #include "model/AppletEdits.h"
 #include "model/UpdatingControls.h"
@@ -161,6 +162,8 @@ void GeneralBackgroundGroup::bBkImageBrowseClick() {
                          ? main_.programFolder() + texts::general::kButtonImagesFolder
                          : toQString(applet.imagePath());
     const QString chosen = main_.dialogs().chooseOpenFile(request);
+    if (!chosen.isEmpty() && refuseChosenPicture(main_.dialogs(), chosen))
+        return;
     // A chosen file's name reaches the page as it is, so it passes the same
     // check as a typed one.
     const QString fileName = QFileInfo(chosen).fileName();

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -17,6 +18,9 @@
 #include "editor/Texts.h"
 #include "editor/main.h"
 #include "platform/HelpTopics.h"
+#include "web/BarSnippet.h"
+#include "web/HtmlText.h"
+#include "web/WebBar.h"
 
 namespace wendle {
 
@@ -33,7 +37,20 @@ QLabel* linkLabel(const char* objectName, const char* caption, const char* hint,
 }  // namespace
 
 HtmlTab::HtmlTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(main) {
-    auto* layout = new QVBoxLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* panes = new QTabWidget(this);
+    panes->setObjectName("htmlPanes");
+    outer->addWidget(panes);
+    auto* htmlPane = new QWidget(panes);
+    panes->addTab(htmlPane, texts::kHtmlPane);
+    panes->addTab(buildWebPane(), texts::kWebPane);
+    connect(panes, &QTabWidget::currentChanged, this, [this, panes](int index) {
+        if (panes->widget(index) != panes->widget(0))
+            showWebSnippet();
+    });
+
+    auto* layout = new QVBoxLayout(htmlPane);
     auto* intro = new QLabel(texts::kHtmlIntro, this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
@@ -95,6 +112,44 @@ HtmlTab::HtmlTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(ma
     grid->addWidget(new QLabel(texts::kPutAllFiles, notes), 5, 1);
     grid->setColumnStretch(1, 1);
     layout->addWidget(notes);
+}
+
+QWidget* HtmlTab::buildWebPane() {
+    auto* pane = new QWidget(this);
+    auto* layout = new QVBoxLayout(pane);
+    auto* intro = new QLabel(texts::kWebIntro, pane);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+    webBox_ = new QPlainTextEdit(pane);
+    webBox_->setObjectName("webBox");
+    webBox_->setReadOnly(true);
+    webBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    webBox_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    layout->addWidget(webBox_, 1);
+    auto* copy = new QPushButton(texts::kCopyWeb, pane);
+    copy->setObjectName("bCopyWeb");
+    connect(copy, &QPushButton::clicked, this, [this] {
+        showWebSnippet();
+        webBox_->selectAll();
+        QApplication::clipboard()->setText(webBox_->toPlainText());
+    });
+    auto* publish = new QPushButton(texts::kPublishWeb, pane);
+    publish->setObjectName("bPublishWeb");
+    connect(publish, &QPushButton::clicked, this, &HtmlTab::publishWebClicked);
+    auto* row = new QHBoxLayout;
+    row->addWidget(copy);
+    row->addWidget(publish);
+    row->addStretch(1);
+    layout->addLayout(row);
+    return pane;
+}
+
+void HtmlTab::showWebSnippet() {
+    TVelkForm& applet = main_.applet();
+    const std::optional<web::WebBar> bar = web::buildWebBar(applet);
+    webBox_->setPlainText(
+        bar ? QString::fromStdString(web::barSnippet(*bar, web::webName(applet.documentPath())))
+            : QString(texts::kWebBarTooLarge));
 }
 
 void HtmlTab::setLines(const QStringList& lines) {

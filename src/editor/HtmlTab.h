@@ -24,18 +24,25 @@ class HtmlTab : public QWidget {
     QStringList lines() const;
     QPlainTextEdit* htmlBox() const { return htmlBox_; }
 
+    QPlainTextEdit* webBox() const { return webBox_; }
+    // Fills the "Web" pane with the snippet of the bar as it is now.
+    void showWebSnippet();
+
   signals:
     void imagesAndSoundsClicked();
     void classFilesClicked();
+    void publishWebClicked();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void copyToClipboard();
+    QWidget* buildWebPane();
 
     TmainWindow& main_;
     QPlainTextEdit* htmlBox_ = nullptr;
+    QPlainTextEdit* webBox_ = nullptr;
 };
 
 }  // namespace wendle

@@ -29,15 +29,23 @@ class Publishing {
     // The test site in "Applet Temp" built from the HTML block's lines,
     // opened in the chosen browser.
     void testInBrowser(const std::vector<std::string>& htmlLines);
+    // Opens a local page in the browser chosen in the browser chooser (with
+    // the switches that browser needs), or with the desktop's default when
+    // "default" is chosen. With no usable choice, Test in Browser asks for
+    // one while help takes the default. A browser that cannot be started is
+    // reported.
+    enum class WithoutChoice { AskForOne, UseDefault };
+    void openInBrowser(const std::string& page, WithoutChoice withoutChoice);
     // "images and sounds" refreshes and opens "Required Files"; ".class
     // Files" fills and opens "Velkbutton".
     void showImagesAndSounds();
     void showClassFiles();
     // Opens a folder in the desktop's file browser, or starts a program with
     // the parameters as its one argument in the working folder. A file name
-    // without a folder is taken from the working folder. Reports nothing.
-    void launchProgram(const QString& file, const QString& parameters,
-                       const QString& workingFolder);
+    // without a folder is taken from the working folder. The error text when
+    // it could not be started, empty otherwise.
+    QString launchProgram(const QString& file, const QString& parameters,
+                          const QString& workingFolder);
 
     // The working copies of the applet's pictures and sounds leave the
     // working folders (closing, replacing the document).
@@ -46,6 +54,9 @@ class Publishing {
     void deleteReplacedCopies(const std::string& oldName);
 
   private:
+    // Says which files publishing refused to copy, and why.
+    void showSkippedFiles(const std::vector<std::string>& skipped);
+
     UserDialogs& dialogs_;
     AppletDocument& document_;
     QString programFolder_;

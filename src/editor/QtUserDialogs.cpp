@@ -78,6 +78,11 @@ QString QtUserDialogs::chooseSaveFile(const FileRequest& request) {
     return dialog.selectedFiles().front();
 }
 
+QString QtUserDialogs::chooseFolder(const QString& title, const QString& start) {
+    return QFileDialog::getExistingDirectory(dialogParent(parent_), title, start,
+                                             fileOptions() | QFileDialog::ShowDirsOnly);
+}
+
 namespace {
 
 std::string localPath(const QString& path) {
@@ -90,11 +95,10 @@ QString errorText(const platform::IoResult& result) {
 
 }  // namespace
 
-QString QtUserDialogs::openHelp(int topic) {
-    const platform::Shell shell;
-    const platform::HelpViewer viewer(shell, platform::programFolder(),
-                                      platform::userCacheFolder());
-    return errorText(topic == 0 ? viewer.openContents() : viewer.openTopic(topic));
+UserDialogs::HelpPage QtUserDialogs::prepareHelp(int topic) {
+    const platform::HelpViewer viewer(platform::programFolder(), platform::userCacheFolder());
+    const platform::HelpViewer::Page page = viewer.pageFor(topic);
+    return {QFile::decodeName(page.path.c_str()), errorText(page.result)};
 }
 
 QString QtUserDialogs::openExternal(const QString& target) {

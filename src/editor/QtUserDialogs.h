@@ -17,7 +17,8 @@ class QtUserDialogs : public UserDialogs {
     std::optional<Colour> chooseColour(Colour start) override;
     QString chooseOpenFile(const FileRequest& request) override;
     QString chooseSaveFile(const FileRequest& request) override;
-    QString openHelp(int topic) override;
+    QString chooseFolder(const QString& title, const QString& start) override;
+    HelpPage prepareHelp(int topic) override;
     QString openExternal(const QString& target) override;
     QString startProgram(const QString& program, const QString& argument,
                          const QString& workingFolder) override;

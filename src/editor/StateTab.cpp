@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "editor/PictureMessages.h"
 #include "editor/PropertiesHelp.h"
 #include "editor/PropertiesSelectionEditor.h"
 #include "editor/PropertiesTexts.h"
@@ -486,7 +487,7 @@ void StateTab::browseImage() {
          t::kImageFilter,
          startFolder(first ? first->imagePath() : std::string(), fallback),
          {}});
-    if (chosen.isEmpty())
+    if (chosen.isEmpty() || refuseChosenPicture(editor_.main().dialogs(), chosen))
         return;
     replaceImage(storedText(fileNameOf(chosen)), storedText(chosen));
 }

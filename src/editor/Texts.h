@@ -15,6 +15,9 @@ inline constexpr const char* kConfirmDelete =
 inline constexpr const char* kNoSelectionDuplicate =
     "You must select the button you want to duplicate before pressing the \"Duplicate\" "
     "button.";
+// %1: the system's reason, naming the program or page.
+inline constexpr const char* kBrowserNotStarted =
+    "The web browser could not be started (%1). Choose another one in Options > Browser.";
 inline constexpr const char* kFreeArrangement =
     "You can now drag buttons in the preview window to align them anwhere you want.";
 
@@ -70,6 +73,26 @@ inline constexpr const char* kScriptFileNote =
     "and copy velkbutton.js, which the .class Files folder holds, with the class files.";
 inline constexpr const char* kPutAllFiles = "Make sure you put ALL of these files on your site.";
 inline constexpr const char* kClassFilesHint = "Displays the folder with velkbutton.class";
+
+// The HTML tab's two panes: the applet tag, and the bar for today's web.
+inline constexpr const char* kHtmlPane = "HTML";
+inline constexpr const char* kWebPane = "Web";
+inline constexpr const char* kWebIntro =
+    "For today's web: a bar of real links that works without scripts, looks exactly like the "
+    "preview and fits phones. Publish it into a folder, upload everything in that folder beside "
+    "your page, and paste this where the bar belongs:";
+inline constexpr const char* kCopyWeb = "&Copy";
+inline constexpr const char* kPublishWeb = "Publish for the &Web...";
+inline constexpr const char* kPublishWebMenu = "Publish for the &Web...";
+inline constexpr const char* kPublishWebTitle = "Publish for the Web";
+inline constexpr const char* kWebBarTooLarge = "The bar is too large to be drawn.";
+inline constexpr const char* kPublishedWeb =
+    "The bar is published in %1.\n\nUpload every file of that folder beside your page; "
+    "index.html shows the bar and the lines to paste.";
+inline constexpr const char* kPublishWebFailed = "The bar could not be published.\n\n%1";
+inline constexpr const char* kSoundsNotFound = "\n\nThese sounds were not found: %1";
+inline constexpr const char* kSoundsNotSounds =
+    "\n\nThese files were not published, as they are not sounds with the .snd header: %1";
 inline constexpr const char* kImagesAndSoundsHint =
     "Displays the folder with the images and sounds required for this applet.";
 
@@ -91,6 +114,11 @@ inline constexpr const char* kSearch = "&Search for Browsers";
 inline constexpr const char* kClose = "&Close";
 // Shown while the searches run.
 inline constexpr const char* kSearchingHint = "Searching the fixed drives for browsers";
+// The line under the list: how far the search has come, and how it ended.
+inline constexpr const char* kSearching = "Searching… %1 folders so far";
+inline constexpr const char* kSearchFinished = "Search finished: %1 folders searched.";
+inline constexpr const char* kSearchStopped = "Search stopped after %1 folders.";
+inline constexpr const char* kNotSearched = "%1 folders or files could not be searched.";
 }  // namespace browser
 
 }  // namespace wendle::texts

@@ -35,12 +35,21 @@ class UserDialogs {
     virtual QString chooseOpenFile(const FileRequest& request) = 0;
     // A file to save to (the dialog asks before overwriting); empty on Cancel.
     virtual QString chooseSaveFile(const FileRequest& request) = 0;
+    // A folder (it may be made in the dialog); empty on Cancel.
+    virtual QString chooseFolder(const QString& title, const QString& start) = 0;
 
-    // The desktop: the help document at a topic (0: its start), a file,
-    // folder or page with its default program, a program started with one
-    // argument in a working folder. Each returns an error text, empty when
-    // it went well; the caller decides whether to show it.
-    virtual QString openHelp(int topic) = 0;
+    // The local page showing the help document at a topic (0: its start),
+    // made ready for a browser; the editor starts the browser itself.
+    struct HelpPage {
+        QString path;
+        QString error;  // empty when `path` is ready
+    };
+    virtual HelpPage prepareHelp(int topic) = 0;
+
+    // The desktop: a file, folder or page with its default program, a
+    // program started with one argument in a working folder. Each returns an
+    // error text, empty when it went well; the caller decides whether to
+    // show it.
     virtual QString openExternal(const QString& target) = 0;
     virtual QString startProgram(const QString& program, const QString& argument,
                                  const QString& workingFolder) = 0;

@@ -18,6 +18,10 @@
 #include "document/PublishMessages.h"
 #include "document/TestPage.h"
 #include "editor/About.h"
+#include "editor/AccessibilityBadge.h"
+#include "editor/AccessibilityMonitor.h"
+#include "editor/AccessibilityTexts.h"
+#include "editor/AccessibilityWindow.h"
 #include "editor/Advanced.h"
 #include "editor/AppletView.h"
 #include "editor/Browser.h"
@@ -43,6 +47,7 @@
 #include "platform/Folders.h"
 #include "render/LoadImage.h"
 #include "settings/ProgramSettings.h"
+#include "web/WebExport.h"
 
 namespace wendle {
 
@@ -50,7 +55,8 @@ TmainWindow::TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWi
     : QMainWindow(parent),
       dialogs_(dialogs),
       programFolder_(programFolder),
-      lifecycle_(documentHost_, QFile::encodeName(programFolder).toStdString()) {
+      lifecycle_(documentHost_, QFile::encodeName(programFolder).toStdString()),
+      pictureMessages_(new PictureMessages(dialogs, this)) {
     // The desktop services and the working folders look beside the same
     // program as the editor does.
     platform::overrideProgramFolder(QFile::encodeName(programFolder).toStdString());
@@ -58,12 +64,19 @@ TmainWindow::TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWi
     editActions_ = new EditActions(document_, dialogs_, this);
     buildMenus();
     buildTabs();
+    accessibility_ = new AccessibilityMonitor(*this, this);
+    accessibilityBadge_ = new AccessibilityBadge(*tabs_, *buttonsTab_, this);
+    connect(accessibility_, &AccessibilityMonitor::findingsChanged, this,
+            [this] { accessibilityBadge_->show(int(accessibility_->findings().size())); });
     resize(720, 520);
-    settings_ = new EditorSettings(*this, *reopenMenu_,
-                                   [this](const QString& path) { reopenDocument(path); });
+    settings_ = new EditorSettings(
+        *this, *reopenMenu_, [this](const QString& path) { reopenDocument(path); },
+        [this](const QString& problem) { dialogs_.showMessage(problem); });
     browserWindow_ = new TBrowserWindow(*this, this);
     publishing_ = std::make_unique<Publishing>(dialogs_, document_, programFolder_,
                                                [this] { return browserWindow_->browserChoice(); });
+    document_.setPictureReporter(
+        [this](const LoadImageReport& report) { pictureMessages_->note(report); });
     createDocumentWindows();
     connect(&document_, &AppletDocument::appletReplaced, this, &TmainWindow::documentReplaced);
     connect(&document_, &AppletDocument::modifiedChanged, this, &QWidget::setWindowModified);
@@ -82,6 +95,10 @@ TmainWindow::~TmainWindow() {
     // The windows go before the document they show.
     delete preview_;
     delete properties_;
+    delete accessibilityWindow_;
+    delete accessibility_;
+    delete accessibilityBadge_;
+    accessibility_ = nullptr;
     delete takeCentralWidget();
 }
 
@@ -109,6 +126,7 @@ void TmainWindow::buildMenus() {
     add(file, "saveMenuItem", texts::kSaveApplet, &TmainWindow::saveDocument, QKeySequence::Save);
     add(file, "SaveAsMenuItem", texts::kSaveAppletAs, &TmainWindow::saveDocumentAs,
         QKeySequence("Ctrl+Shift+S"));
+    add(file, "publishWebMenuItem", texts::kPublishWebMenu, &TmainWindow::publishForWeb);
     file->addSeparator();
     add(file, "exitMenuItem", texts::kExit, &QWidget::close, QKeySequence("Ctrl+Q"));
 
@@ -138,6 +156,9 @@ void TmainWindow::buildMenus() {
     add(options, "Advanced1", texts::kAdvanced, &TmainWindow::showAdvancedOptions);
     add(options, "Browser", texts::kBrowser, &TmainWindow::showBrowserChooser);
     add(options, "Alig1", texts::kAlignmentGrid, &TmainWindow::showAlignmentGrid);
+    options->addSeparator();
+    add(options, "CheckAccessibility1", texts::kCheckAccessibility,
+        &TmainWindow::checkAccessibility);
 
     QMenu* help = menuBar()->addMenu(texts::kHelpMenu);
     add(help, "Help2", texts::kHelp, &TmainWindow::showHelp, QKeySequence::HelpContents);
@@ -177,6 +198,7 @@ void TmainWindow::buildTabs() {
     htmlTab_->setObjectName("HTMLTab");
     connect(htmlTab_, &HtmlTab::imagesAndSoundsClicked, this, &TmainWindow::showImagesAndSounds);
     connect(htmlTab_, &HtmlTab::classFilesClicked, this, &TmainWindow::showClassFiles);
+    connect(htmlTab_, &HtmlTab::publishWebClicked, this, &TmainWindow::publishForWeb);
     tabs_->addTab(generalTab_, texts::kGeneralTab);
     tabs_->addTab(buttonsTab_, texts::kButtonsTab);
     tabs_->addTab(htmlTab_, texts::kHtmlTab);
@@ -190,9 +212,20 @@ void TmainWindow::buildTabs() {
 
 void TmainWindow::createDocumentWindows() {
     // Built once; a new document resets them (documentReplaced). Owned by
-    // the main window, so they stay above it and close with it.
+    // the main window, so they stay above it and close with it. The
+    // properties window is built when first asked for.
     preview_ = new TPreviewWindow(*this, this);
-    properties_ = new TPropertiesWindow(*this, this);
+}
+
+TPropertiesWindow* TmainWindow::properties() {
+    // Built when first asked for rather than with every document: it is
+    // the largest window, and many sessions never open it.
+    if (!properties_) {
+        properties_ = new TPropertiesWindow(*this, this);
+        properties_->setApplyToAllStates(true);
+        properties_->updatePropertiesWindow();
+    }
+    return properties_;
 }
 
 void TmainWindow::showCentred() {
@@ -257,8 +290,10 @@ void TmainWindow::documentReplaced() {
     preview_->followAppletSize();
     if (isVisible())
         placePreview();
-    properties_->hide();
-    properties_->setApplyToAllStates(true);
+    if (properties_) {
+        properties_->hide();
+        properties_->setApplyToAllStates(true);
+    }
     UpDateGeneralWindow();
     // Whoever copies from the HTML pane must get this document's block.
     // Building it fills the applet's empty texts, so it is built only where
@@ -269,6 +304,8 @@ void TmainWindow::documentReplaced() {
         htmlTab_->setLines({});
     repaintPreview();
     showTitle();
+    if (accessibility_)
+        accessibility_->documentChanged();
 }
 
 void TmainWindow::changeRestored() {
@@ -306,11 +343,24 @@ std::vector<std::string> TmainWindow::rebuildHtmlPane() {
 void TmainWindow::updatePropertiesWindow() {
     if (properties_)
         properties_->updatePropertiesWindow();
+    if (accessibility_)
+        accessibility_->documentChanged();
 }
 
 void TmainWindow::repaintPreview() {
     if (preview_)
         preview_->view()->update();
+    if (accessibility_)
+        accessibility_->documentChanged();
+}
+
+void TmainWindow::checkAccessibility() {
+    if (!accessibilityWindow_)
+        accessibilityWindow_ = new AccessibilityWindow(*this, *accessibility_, this);
+    accessibility_->checkNow();
+    accessibilityWindow_->show();
+    accessibilityWindow_->raise();
+    accessibilityWindow_->activateWindow();
 }
 
 void TmainWindow::appletResized(int clientWidth, int clientHeight) {
@@ -401,13 +451,45 @@ void TmainWindow::showImagesAndSounds() {
     publishing_->showImagesAndSounds();
 }
 
+void TmainWindow::publishForWeb() {
+    const QString documentPath = QFile::decodeName(applet().documentPath().c_str());
+    const QString start =
+        documentPath.isEmpty() ? QDir::homePath() : QFileInfo(documentPath).absolutePath();
+    const QString folder = dialogs_.chooseFolder(texts::kPublishWebTitle, start);
+    if (folder.isEmpty())
+        return;
+    QString program = programFolder_;
+    if (!program.endsWith('/'))
+        program += '/';
+    web::WebExportReport report;
+    const auto problem = web::exportForWeb(applet(), QFile::encodeName(folder).toStdString(),
+                                           QFile::encodeName(program).toStdString(), report);
+    if (problem) {
+        dialogs_.showMessage(
+            QString(texts::kPublishWebFailed).arg(QFile::decodeName(problem->c_str())));
+        return;
+    }
+    QString message = QString(texts::kPublishedWeb).arg(folder);
+    if (!report.missing.empty()) {
+        QStringList names;
+        for (const std::string& name : report.missing) names << QFile::decodeName(name.c_str());
+        message += QString(texts::kSoundsNotFound).arg(names.join(", "));
+    }
+    if (!report.refused.empty()) {
+        QStringList names;
+        for (const std::string& name : report.refused) names << QFile::decodeName(name.c_str());
+        message += QString(texts::kSoundsNotSounds).arg(names.join(", "));
+    }
+    dialogs_.showMessage(message);
+}
+
 void TmainWindow::showClassFiles() {
     publishing_->showClassFiles();
 }
 
-void TmainWindow::launchProgram(const QString& file, const QString& parameters,
-                                const QString& workingFolder) {
-    publishing_->launchProgram(file, parameters, workingFolder);
+QString TmainWindow::launchProgram(const QString& file, const QString& parameters,
+                                   const QString& workingFolder) {
+    return publishing_->launchProgram(file, parameters, workingFolder);
 }
 
 void TmainWindow::addRecentDocument(const QString& path) {
@@ -415,11 +497,13 @@ void TmainWindow::addRecentDocument(const QString& path) {
 }
 
 void TmainWindow::loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) {
-    LoadImage(applet, fallbackFolder);
+    pictureMessages_->note(LoadImage(applet, fallbackFolder));
+    applet.setModif(true);
 }
 
-void TmainWindow::loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) {
-    LoadImage(panel, fallbackFolder);
+void TmainWindow::loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                                 const std::string& fallbackFolder) {
+    pictureMessages_->note(LoadImage(applet, panel, fallbackFolder));
 }
 
 void TmainWindow::showAdvancedOptions() {
@@ -435,7 +519,7 @@ void TmainWindow::showBrowserChooser() {
 }
 
 void TmainWindow::showHelp() {
-    dialogs_.openHelp(0);
+    openHelpTopic(0);
 }
 
 void TmainWindow::showSamples() {
@@ -453,7 +537,13 @@ void TmainWindow::deleteReplacedCopies(const std::string& oldName) {
 }
 
 void TmainWindow::openHelpTopic(int topic) {
-    dialogs_.openHelp(topic);
+    const UserDialogs::HelpPage help = dialogs_.prepareHelp(topic);
+    if (!help.error.isEmpty()) {
+        dialogs_.showWarning(help.error);
+        return;
+    }
+    publishing_->openInBrowser(QFile::encodeName(help.path).toStdString(),
+                               Publishing::WithoutChoice::UseDefault);
 }
 
 bool TmainWindow::takeFirstUseFlag(const QString& name) {
@@ -478,20 +568,21 @@ void TmainWindow::showButtonProperties() {
         return;
     }
     updatePropertiesWindow();
-    if (!properties_->property("placed").toBool()) {
+    TPropertiesWindow* window = properties();
+    if (!window->property("placed").toBool()) {
         // The first time, over the main window's tabs rather than wherever
         // the window system puts a new window.
-        properties_->adjustSize();
-        QRect frame = properties_->frameGeometry();
+        window->adjustSize();
+        QRect frame = window->frameGeometry();
         frame.moveCenter(frameGeometry().center());
         const QRect screen = this->screen()->availableGeometry();
         frame.moveTop(std::max(frame.top(), screen.top()));
         frame.moveLeft(std::max(frame.left(), screen.left()));
-        properties_->move(frame.topLeft());
-        properties_->setProperty("placed", true);
+        window->move(frame.topLeft());
+        window->setProperty("placed", true);
     }
-    properties_->show();
-    properties_->raise();
+    window->show();
+    window->raise();
 }
 
 }  // namespace wendle

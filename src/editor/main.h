@@ -7,6 +7,7 @@
 #include "document/WorkingFolders.h"
 #include "editor/AppletDocument.h"
 #include "editor/EditorDocumentHost.h"
+#include "editor/PictureMessages.h"
 #include "editor/UserDialogs.h"
 #include "model/VelkForm.h"
 
@@ -26,6 +27,9 @@ class GeneralTab;
 class ButtonsTab;
 class HtmlTab;
 class TBrowserWindow;
+class AccessibilityMonitor;
+class AccessibilityWindow;
+class AccessibilityBadge;
 
 // The main window: menus and the General, Buttons and HTML tabs. It owns
 // the one document (AppletDocument) and wires the windows that show it, the
@@ -46,7 +50,8 @@ class TmainWindow : public QMainWindow {
     EditActions& editActions() { return *editActions_; }
     Publishing& publishing() { return *publishing_; }
     TPreviewWindow* preview() const { return preview_; }
-    TPropertiesWindow* properties() const { return properties_; }
+    // The properties window, built the first time it is needed.
+    TPropertiesWindow* properties();
     GeneralTab* generalTab() const { return generalTab_; }
     ButtonsTab* buttonsTab() const { return buttonsTab_; }
     HtmlTab* htmlTab() const { return htmlTab_; }
@@ -108,16 +113,19 @@ class TmainWindow : public QMainWindow {
     // "Required Files", ".class Files" fills and opens "Velkbutton".
     void showImagesAndSounds();
     void showClassFiles();
+    // Writes the bar for today's web into a folder the user chooses.
+    void publishForWeb();
     // Opens a folder in the desktop's file browser, or starts a program with
     // the parameters as its one argument in the working folder. A file name
-    // without a folder is taken from the working folder. Reports nothing.
-    void launchProgram(const QString& file, const QString& parameters,
-                       const QString& workingFolder);
+    // without a folder is taken from the working folder. The error text when
+    // it could not be started, empty otherwise.
+    QString launchProgram(const QString& file, const QString& parameters,
+                          const QString& workingFolder);
     // Puts a document at the top of the recent documents.
     void addRecentDocument(const QString& path);
     // Loads pictures with a fallback folder (ends in a separator).
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder);
-    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder);
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel, const std::string& fallbackFolder);
     // Opens a document with the reader (a missing file does nothing).
     void openPath(const QString& path);
 
@@ -128,11 +136,17 @@ class TmainWindow : public QMainWindow {
     void showHelp();
     void showSamples();
     void showAbout();
+    // "Check Accessibility": the findings window, over the main window.
+    void checkAccessibility();
+    AccessibilityMonitor& accessibilityMonitor() { return *accessibility_; }
+    AccessibilityBadge& accessibilityBadge() { return *accessibilityBadge_; }
+    AccessibilityWindow* accessibilityWindow() const { return accessibilityWindow_; }
 
     // An image or sound name was replaced: its stale copies leave the
     // "Applet Temp" and "Required Files" folders.
     void deleteReplacedCopies(const std::string& oldName);
-    // Opens a numbered topic of the help document.
+    // Opens a numbered topic of the help document (0: its start) in the
+    // browser, as Test in Browser does; what went wrong is shown.
     void openHelpTopic(int topic);
     // A first-use flag of the settings store ("Showed Preview Hint",
     // "Showed State Hint"): true the first time it is taken, and then never
@@ -186,6 +200,11 @@ class TmainWindow : public QMainWindow {
     EditActions* editActions_ = nullptr;
     std::unique_ptr<Publishing> publishing_;
     EditorSettings* settings_ = nullptr;
+    // Checked after changes; its count shows on the Buttons tab.
+    AccessibilityMonitor* accessibility_ = nullptr;
+    AccessibilityBadge* accessibilityBadge_ = nullptr;
+    AccessibilityWindow* accessibilityWindow_ = nullptr;
+    PictureMessages* pictureMessages_ = nullptr;
 };
 
 }  // namespace wendle

@@ -1,16 +1,16 @@
 #pragma once
 
 #include <cstdio>
-#include <memory>
 
-#include "image/Picture.h"
+#include "image/PictureLimits.h"
+#include "image/PictureLoad.h"
 
-// The decoders behind Picture::fromFile. Each reads an open file from its
-// start, never reports through stderr or exit(), and returns null for a file
-// it cannot decode.
+// The decoders behind Picture::load. Each reads an open file from its start,
+// never reports through stderr or exit(), and checks every declared size
+// against the limits before it takes pixel memory.
 namespace wendle::decoders {
 
-std::unique_ptr<Picture> decodeGif(std::FILE* file);
-std::unique_ptr<Picture> decodeJpeg(std::FILE* file);
+PictureLoad decodeGif(std::FILE* file, const PictureLimits& limits);
+PictureLoad decodeJpeg(std::FILE* file, const PictureLimits& limits);
 
 }  // namespace wendle::decoders

@@ -1,12 +1,15 @@
 #include <csetjmp>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 // jpeglib.h needs size_t and FILE declared before it.
 #include <jpeglib.h>
 
+#include "image/DecodeBudget.h"
 #include "image/Decoders.h"
-#include "image/PictureLimits.h"
+#include "image/Messages.h"
+#include "image/TextFormat.h"
 
 namespace wendle::decoders {
 
@@ -14,13 +17,37 @@ namespace {
 
 // libjpeg reports a fatal error by calling error_exit, which by default
 // prints and ends the process; here it jumps back to the decoder instead.
+// The progress monitor jumps back the same way when a limit is reached.
 struct ErrorManager {
     jpeg_error_mgr base;
+    jpeg_progress_mgr progress;
     std::jmp_buf jump;
+    const DecodeBudget* budget = nullptr;
+    // Set before a jump that a limit caused; otherwise libjpeg's message says why.
+    std::optional<PictureLoad> refusal;
 };
 
+ErrorManager& managerOf(j_common_ptr info) {
+    return *reinterpret_cast<ErrorManager*>(info->err);
+}
+
 [[noreturn]] void jumpBack(j_common_ptr info) {
-    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
+    std::longjmp(managerOf(info).jump, 1);
+}
+
+// libjpeg calls this between scans and between rows: the place to stop a
+// file that repeats its scans, or that takes too long for any reason.
+void watchProgress(j_common_ptr info) {
+    ErrorManager& manager = managerOf(info);
+    const auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+    if (decompress->input_scan_number > manager.budget->limits().jpegScans) {
+        manager.refusal = manager.budget->tooManyScans();
+        jumpBack(info);
+    }
+    if (manager.budget->outOfTime()) {
+        manager.refusal = manager.budget->tooSlow();
+        jumpBack(info);
+    }
 }
 
 // Warnings (a truncated file, stray bytes) are not shown to anyone.
@@ -32,6 +59,7 @@ struct Decoded {
     int width = 0;
     int height = 0;
     int rowsRead = 0;
+    std::optional<PictureLoad> refusal;
 };
 
 std::uint32_t packRgb(unsigned r, unsigned g, unsigned b) {
@@ -56,32 +84,56 @@ void storeRow(Decoded& out, const jpeg_decompress_struct& info) {
     for (int x = 0; x < out.width; ++x, in += 3) row[x] = packRgb(in[0], in[1], in[2]);
 }
 
+PictureLoad damagedBy(j_common_ptr info) {
+    char text[JMSG_LENGTH_MAX] = {};
+    info->err->format_message(info, text);
+    return PictureLoad::refused(PictureProblem::Damaged,
+                                formatText(image_messages::kDamagedJpeg, text));
+}
+
 // Runs libjpeg with a jump target for its errors. Only plain data lives in
 // this frame, so the jump skips no destructor; the vectors are the caller's.
-bool decodeInto(std::FILE* file, Decoded& out) {
+bool decodeInto(std::FILE* file, const DecodeBudget& budget, Decoded& out) {
     jpeg_decompress_struct info;
     ErrorManager errors;
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = jumpBack;
     errors.base.output_message = stayQuiet;
+    errors.budget = &budget;
     jpeg_create_decompress(&info);
     if (setjmp(errors.jump)) {
-        jpeg_destroy_decompress(&info);
         // A damaged trailer after the last row still leaves a whole picture.
-        return out.height > 0 && out.rowsRead == out.height;
+        const bool whole = !errors.refusal && out.height > 0 && out.rowsRead == out.height;
+        if (!whole)
+            out.refusal =
+                errors.refusal ? std::move(errors.refusal) : damagedBy(j_common_ptr(&info));
+        jpeg_destroy_decompress(&info);
+        return whole;
     }
+    errors.progress.progress_monitor = watchProgress;
+    info.progress = &errors.progress;
     jpeg_stdio_src(&info, file);
     jpeg_read_header(&info, TRUE);
-    if (!pictureSizeAllowed(info.image_width, info.image_height)) {
+    // Known from the header alone, before libjpeg takes its buffers.
+    out.refusal =
+        budget.refuseSize(info.image_width, info.image_height, image_messages::kDamagedJpeg);
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    const int components = cmyk ? 4 : 3;
+    if (!out.refusal && info.num_components != 1 && info.num_components != components) {
+        out.refusal =
+            PictureLoad::refused(PictureProblem::Damaged,
+                                 formatText(image_messages::kUnsupportedJpeg, info.num_components));
+    }
+    if (out.refusal) {
         jpeg_destroy_decompress(&info);
         return false;
     }
-    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     jpeg_start_decompress(&info);
-    const int components = cmyk ? 4 : 3;
-    if (info.output_components != components ||
-        !pictureSizeAllowed(info.output_width, info.output_height)) {
+    if (info.output_components != components) {
+        out.refusal = PictureLoad::refused(
+            PictureProblem::Damaged,
+            formatText(image_messages::kUnsupportedJpeg, info.output_components));
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -98,16 +150,26 @@ bool decodeInto(std::FILE* file, Decoded& out) {
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
-    return out.rowsRead == out.height;
+    if (out.rowsRead != out.height) {
+        out.refusal = PictureLoad::refused(
+            PictureProblem::Damaged,
+            formatText(image_messages::kDamagedJpeg, "it ends before its last row"));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
 
-std::unique_ptr<Picture> decodeJpeg(std::FILE* file) {
+PictureLoad decodeJpeg(std::FILE* file, const PictureLimits& limits) {
+    const DecodeBudget budget(limits);
     Decoded decoded;
-    if (!decodeInto(file, decoded))
-        return nullptr;
-    return std::make_unique<Picture>(decoded.width, decoded.height, std::move(decoded.pixels));
+    if (!decodeInto(file, budget, decoded))
+        return std::move(*decoded.refusal);
+    return PictureLoad{
+        std::make_unique<Picture>(decoded.width, decoded.height, std::move(decoded.pixels)),
+        PictureProblem::None,
+        {}};
 }
 
 }  // namespace wendle::decoders

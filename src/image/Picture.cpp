@@ -2,10 +2,16 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <new>
 #include <stdexcept>
 
 #include "image/Decoders.h"
+#include "image/Messages.h"
+#include "image/PictureLoad.h"
+#include "image/TextFormat.h"
 
 namespace wendle {
 
@@ -30,20 +36,43 @@ Picture::Picture(int width, int height, std::vector<std::uint32_t> pixels)
     }
 }
 
-std::unique_ptr<Picture> Picture::fromFile(const std::filesystem::path& path) {
+PictureLoad Picture::load(const std::filesystem::path& path, const PictureLimits& limits) {
+    namespace m = image_messages;
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return nullptr;
-    std::array<unsigned char, 4> magic{};
+    if (!file) {
+        return PictureLoad::refused(PictureProblem::Unreadable,
+                                    formatText(m::kUnreadable, std::strerror(errno)));
+    }
+    std::array<unsigned char, 3> magic{};
     const std::size_t got = std::fread(magic.data(), 1, magic.size(), file.get());
+    if (std::ferror(file.get())) {
+        // A folder opens, but reading it fails.
+        return PictureLoad::refused(PictureProblem::Unreadable,
+                                    formatText(m::kUnreadable, std::strerror(errno)));
+    }
     std::rewind(file.get());
-    if (got >= 3 && magic[0] == 'G' && magic[1] == 'I' && magic[2] == 'F') {
-        return decoders::decodeGif(file.get());
+    try {
+        if (got == 3 && magic[0] == 'G' && magic[1] == 'I' && magic[2] == 'F')
+            return decoders::decodeGif(file.get(), limits);
+        if (got == 3 && magic[0] == 0xFF && magic[1] == 0xD8 && magic[2] == 0xFF)
+            return decoders::decodeJpeg(file.get(), limits);
+    } catch (const std::bad_alloc&) {
+        return PictureLoad::refused(PictureProblem::TooManyPixels, m::kOutOfMemory);
     }
-    if (got >= 3 && magic[0] == 0xFF && magic[1] == 0xD8 && magic[2] == 0xFF) {
-        return decoders::decodeJpeg(file.get());
-    }
-    return nullptr;
+    return PictureLoad::refused(PictureProblem::NotAPicture,
+                                got == 0 ? m::kEmpty : m::kNoSignature);
+}
+
+std::unique_ptr<Picture> Picture::fromFile(const std::filesystem::path& path) {
+    return load(path, PictureLimits{}).picture;
+}
+
+std::string PictureLoad::message(std::string_view fileName) const {
+    if (problem == PictureProblem::None)
+        return {};
+    const std::string name(fileName);
+    return formatText(overLimit() ? image_messages::kNotLoaded : image_messages::kNotAPicture,
+                      name.c_str(), reason.c_str());
 }
 
 void Picture::drawAt(const PixelView& target, int x, int y) const {

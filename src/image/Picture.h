@@ -9,6 +9,9 @@
 
 namespace wendle {
 
+struct PictureLimits;
+struct PictureLoad;
+
 // A decoded GIF or JPEG image. Pixels are 0xAARRGGBB where an alpha of 0
 // marks a transparent GIF pixel (the drawing beneath stays) and every other
 // pixel is opaque.
@@ -19,9 +22,10 @@ class Picture {
     // width x height pixels, row by row; pixels.size() must be width * height.
     Picture(int width, int height, std::vector<std::uint32_t> pixels);
 
-    // Decodes the first frame of a GIF or a JPEG, recognised by its content.
-    // Returns null when the file is missing, of another kind, damaged, or
-    // declares a size beyond the limits of PictureLimits.h.
+    // Decodes the first frame of a GIF or a JPEG, recognised by its content,
+    // within the limits; otherwise says why there is no picture.
+    static PictureLoad load(const std::filesystem::path& path, const PictureLimits& limits);
+    // The same with the default limits, for callers that need no reason.
     static std::unique_ptr<Picture> fromFile(const std::filesystem::path& path);
 
     int width() const { return width_; }

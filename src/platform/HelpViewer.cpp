@@ -31,10 +31,8 @@ IoResult checkExists(const std::string& path) {
 
 }  // namespace
 
-HelpViewer::HelpViewer(const Shell& shell, std::string programFolder, std::string redirectFolder)
-    : shell_(shell),
-      programFolder_(std::move(programFolder)),
-      redirectFolder_(std::move(redirectFolder)) {
+HelpViewer::HelpViewer(std::string programFolder, std::string redirectFolder)
+    : programFolder_(std::move(programFolder)), redirectFolder_(std::move(redirectFolder)) {
     if (!redirectFolder_.empty() && redirectFolder_.back() != '/')
         redirectFolder_ += '/';
 }
@@ -62,27 +60,22 @@ std::string HelpViewer::redirectPage(const std::string& url) {
            url + "\">Wendle Help</a></p></body></html>\n";
 }
 
-IoResult HelpViewer::openContents() const {
-    const std::string document = helpDocumentPath();
-    if (IoResult exists = checkExists(document); !exists)
-        return exists;
-    return shell_.open(document);
-}
-
-IoResult HelpViewer::openTopic(int topic) const {
+HelpViewer::Page HelpViewer::pageFor(int topic) const {
     if (topic < 0)
-        return IoResult::failure("There is no help topic " + std::to_string(topic));
+        return {IoResult::failure("There is no help topic " + std::to_string(topic)), {}};
     const std::string document = helpDocumentPath();
     if (IoResult exists = checkExists(document); !exists)
-        return exists;
+        return {exists, {}};
+    if (topic == 0)
+        return {IoResult::success(), document};
     if (IoResult folder = makeFolders(redirectFolder_); !folder)
-        return folder;
+        return {folder, {}};
 
     const std::string redirect = redirectFolder_ + "help-" + topicAnchor(topic) + ".html";
     const std::string page = redirectPage(fileUrl(absolutePath(document), topicAnchor(topic)));
     if (IoResult written = writeFileAtomically(redirect, page, 0644); !written)
-        return written;
-    return shell_.open(redirect);
+        return {written, {}};
+    return {IoResult::success(), redirect};
 }
 
 }  // namespace wendle::platform

@@ -12,7 +12,12 @@ std::string systemErrorText(int code) {
 }
 
 IoResult IoResult::systemFailure(const std::string& subject, int code) {
-    return failure(subject + ": " + systemErrorText(code), code);
+    std::string reason = systemErrorText(code);
+    return IoResult{false, code, subject + ": " + reason, reason};
+}
+
+IoResult IoResult::refused(const std::string& subject, std::string reason) {
+    return IoResult{false, 0, subject + ": " + reason, std::move(reason)};
 }
 
 }  // namespace wendle::platform

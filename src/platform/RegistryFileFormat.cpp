@@ -23,6 +23,20 @@ int hexDigit(char c) {
 
 const char kHexDigits[] = "0123456789abcdef";
 
+// Whether text begins with prefix, ignoring ASCII letter case as key paths do.
+bool sameLetters(const std::string& text, const std::string& prefix) {
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        char a = text[i], b = prefix[i];
+        if (a >= 'A' && a <= 'Z')
+            a = char(a - 'A' + 'a');
+        if (b >= 'A' && b <= 'Z')
+            b = char(b - 'A' + 'a');
+        if (a != b)
+            return false;
+    }
+    return true;
+}
+
 // Finds the closing double quote of an escaped text that starts at `from`.
 std::size_t closingQuote(std::string_view line, std::size_t from) {
     for (std::size_t i = from; i < line.size(); ++i) {
@@ -79,6 +93,25 @@ std::optional<RegistryValue> parseData(std::string_view data) {
     return std::nullopt;
 }
 
+bool parseValueLine(std::string_view line, std::string& name, std::optional<RegistryValue>& value);
+
+// The complete bytes of a binary value line that was cut short.
+std::optional<RegistryValue> salvageCutBinary(std::string_view line, std::string& name) {
+    const std::size_t marker = line.find(std::string("=") + std::string(kBinaryPrefix));
+    if (marker == std::string_view::npos)
+        return std::nullopt;
+    std::string_view data = line.substr(marker + 1 + kBinaryPrefix.size());
+    const std::string_view head = line.substr(0, marker);
+    std::string complete = std::string(head) + "=" + std::string(kBinaryPrefix);
+    // Whole "hh" pairs only; a half pair at the cut is dropped.
+    const std::size_t pairs = (data.size() + 1) / 3;
+    complete += data.substr(0, pairs == 0 ? 0 : pairs * 3 - 1);
+    std::optional<RegistryValue> value;
+    if (!parseValueLine(complete, name, value))
+        return std::nullopt;
+    return value;
+}
+
 // A key line: "[" escaped path "]" with nothing after it.
 std::optional<std::string> parseKeyLine(std::string_view line) {
     if (line.size() < 2 || line.back() != ']')
@@ -109,6 +142,21 @@ bool parseValueLine(std::string_view line, std::string& name, std::optional<Regi
     }
     value = parseData(line.substr(dataStart));
     return value.has_value();
+}
+
+// True when the key has sub-keys and each of them spells the key's path
+// exactly as the key does.
+bool impliedBySubKeys(const RegistryTree& tree, const std::string& path) {
+    const std::string prefix = path.empty() ? std::string() : path + "\\";
+    bool any = false;
+    for (const RegistryTree::Key* other : tree.keys()) {
+        if (other->path.size() <= prefix.size() || !sameLetters(other->path, prefix))
+            continue;
+        if (other->path.compare(0, prefix.size(), prefix) != 0)
+            return false;
+        any = true;
+    }
+    return any;
 }
 
 }  // namespace
@@ -227,6 +275,12 @@ RegistryFileFormat::ParseResult RegistryFileFormat::parse(std::string_view text)
         if (!currentKey || (!line.starts_with('"') && !line.starts_with('@')) ||
             !parseValueLine(line, name, value)) {
             ++result.skippedLines;
+            // A file cut inside its last value: the bytes stored whole are
+            // kept, so a list can keep its complete entries. The file still
+            // counts as damaged and is kept aside.
+            if (currentKey && end == std::string_view::npos)
+                if (auto cut = salvageCutBinary(line, name))
+                    result.tree.writeValue(*currentKey, name, std::move(*cut));
             continue;
         }
         result.tree.writeValue(*currentKey, name, std::move(*value));
@@ -239,9 +293,9 @@ std::string RegistryFileFormat::serialize(const RegistryTree& tree) {
     text += "\n";
     for (const RegistryTree::Key* entry : tree.keys()) {
         const RegistryTree::Key& key = *entry;
-        // A key that only leads to sub-keys is implied by them.
-        bool hasSubKeys = !tree.subKeyNames(key.path).empty();
-        if (key.values.empty() && hasSubKeys)
+        // A key that only leads to sub-keys is implied by them, unless one
+        // of them spells it otherwise: reading would then take that spelling.
+        if (key.values.empty() && impliedBySubKeys(tree, key.path))
             continue;
         text += "\n[" + escape(key.path) + "]\n";
         for (const auto& [name, value] : key.values) {

@@ -1,5 +1,8 @@
 #include "platform/RegistryStore.h"
 
+#include <cerrno>
+#include <cstdio>
+
 #include "platform/AtomicFile.h"
 #include "platform/Folders.h"
 #include "platform/RegistryFileFormat.h"
@@ -13,6 +16,13 @@ RegistryStore::RegistryStore(std::string filePath) : filePath_(std::move(filePat
             loadState_ = LoadState::Missing;
             return;
         case FileReadResult::Status::Failed:
+            // A regular file this large was never written by the program;
+            // were it kept, no later run could save its settings.
+            if (file.failure.errorCode == EFBIG &&
+                ::rename(filePath_.c_str(), (filePath_ + ".corrupt").c_str()) == 0) {
+                loadState_ = LoadState::SetAside;
+                return;
+            }
             loadState_ = LoadState::Unreadable;
             loadFailure_ = file.failure;
             return;

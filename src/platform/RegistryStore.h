@@ -20,16 +20,19 @@ enum class RegistryRoot { CurrentUser, LocalMachine };
 // A damaged file never stops the program: a file that is not ours gives no
 // values, and a file with bad lines gives the values of its good lines. So
 // that nothing is lost by the next flush, such a file is first copied aside
-// to "<file>.corrupt". A file that exists but cannot be read at all is never
-// overwritten; flush() then reports the failure.
+// to "<file>.corrupt"; a file over kSizeLimit is moved there at once, and
+// the store starts afresh. A file that exists but cannot be read at all (a
+// named pipe or device in its place, no permission) is never overwritten;
+// it gives no values, loadFailure() says why, and flush() reports it.
 class RegistryStore {
   public:
     enum class LoadState {
-        Missing,   // no file yet: no values
-        Loaded,    // every line parsed
-        Repaired,  // some lines were skipped
-        NotOurs,   // no header of ours: no values
-        Unreadable,
+        Missing,     // no file yet: no values
+        Loaded,      // every line parsed
+        Repaired,    // some lines were skipped
+        NotOurs,     // no header of ours: no values
+        SetAside,    // too large to be ours: moved to "<file>.corrupt", no values
+        Unreadable,  // not a plain file, or no access: no values, never written
     };
 
     explicit RegistryStore(std::string filePath);

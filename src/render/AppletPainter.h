@@ -19,6 +19,11 @@ namespace wendle {
 bool paintApplet(TVelkForm& applet, Raster& target, int state);
 // The same for the state the preview shows (the first active one).
 bool paintApplet(TVelkForm& applet, Raster& target);
+// Draws only the pixels inside dirty, over what target already holds from
+// earlier paints: what a window repaints when only part of it changed, such
+// as the old and new places of a dragged button. The whole applet when
+// target had to change its size.
+bool paintApplet(TVelkForm& applet, Raster& target, int state, const Rect& dirty);
 
 // The same into a new image; a null image when the applet is too large or
 // has no area.

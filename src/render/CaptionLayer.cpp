@@ -2,8 +2,10 @@
 
 #include <QColor>
 #include <QFontMetrics>
+#include <QPainter>
 
 #include "model/FontTables.h"
+#include "render/CaptionCache.h"
 
 namespace wendle {
 
@@ -23,7 +25,21 @@ void CaptionLayer::takeSettings(int fontName, int fontSize, int fontStyle, int f
     colour_ = colour;
 }
 
-void CaptionLayer::draw(QPainter& painter, const QString& text, const QRect& box) const {
+void CaptionLayer::draw(Raster& raster, const QString& text, const QRect& box,
+                        const Rect& clip) const {
+    if (const auto mask = CaptionCache::instance().mask(text, font_, typeface_, pointSize_, style_,
+                                                        alignment_, box.width(), box.height())) {
+        mask->stamp(raster, box.left(), box.top(), clip, colour_);
+        return;
+    }
+    const Rect& area = raster.area();
+    const Rect inside = clip.intersected(area);
+    if (inside.empty())
+        return;
+    QImage image = raster.image();
+    QPainter painter(&image);
+    painter.translate(-area.left, -area.top);
+    painter.setClipRect(QRect(inside.left, inside.top, inside.width(), inside.height()));
     const QFontMetrics metrics(font_);
     painter.setFont(font_);
     painter.setPen(QColor(redOf(colour_), greenOf(colour_), blueOf(colour_)));

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QFont>
-#include <QPainter>
 #include <QRect>
 #include <QString>
 
 #include "model/Colour.h"
 #include "render/CaptionLayout.h"
+#include "render/Geometry.h"
+#include "render/Raster.h"
 #include "render/Typeface.h"
 
 namespace wendle {
@@ -27,8 +28,9 @@ class CaptionLayer {
     Colour colour() const { return colour_; }
     const QFont& font() const { return font_; }
 
-    // Draws the text laid out in box, with nothing behind it.
-    void draw(QPainter& painter, const QString& text, const QRect& box) const;
+    // Draws the text laid out in box over what the raster holds, touching
+    // only pixels inside clip. Box and clip are in the raster's coordinates.
+    void draw(Raster& raster, const QString& text, const QRect& box, const Rect& clip) const;
 
   private:
     const char* typeface_ = kPreviewTypeface;

@@ -27,31 +27,41 @@ QString withoutTrailingSpaces(QString text) {
     return text;
 }
 
+struct MeasuredLine {
+    QString text;
+    int width = 0;
+};
+
 // Greedy word wrap: as many words as fit on a line; the spaces at a break
-// belong to neither line.
+// belong to neither line. Each candidate is measured once, and a line keeps
+// the width it was measured with: shaping is what captions cost.
 void wrapParagraph(const QString& paragraph, const QFontMetrics& metrics, int width,
-                   std::vector<QString>& lines) {
+                   std::vector<MeasuredLine>& lines) {
     qsizetype start = 0;
     const qsizetype length = paragraph.size();
     if (length == 0) {
-        lines.push_back(QString());
+        lines.push_back(MeasuredLine{});
         return;
     }
     while (start < length) {
         qsizetype fitted = -1;
+        int fittedWidth = 0;
         qsizetype end = start;
         while (end < length) {
             // The end of the next word.
             while (end < length && paragraph[end] == u' ') ++end;
             while (end < length && paragraph[end] != u' ') ++end;
-            const QString candidate = withoutTrailingSpaces(paragraph.mid(start, end - start));
-            if (fitted >= 0 && metrics.horizontalAdvance(candidate) > width)
+            const int candidateWidth =
+                metrics.horizontalAdvance(withoutTrailingSpaces(paragraph.mid(start, end - start)));
+            if (fitted >= 0 && candidateWidth > width)
                 break;
             fitted = end;
-            if (metrics.horizontalAdvance(candidate) > width)
+            fittedWidth = candidateWidth;
+            if (candidateWidth > width)
                 break;  // one word, too wide
         }
-        lines.push_back(withoutTrailingSpaces(paragraph.mid(start, fitted - start)));
+        lines.push_back(
+            MeasuredLine{withoutTrailingSpaces(paragraph.mid(start, fitted - start)), fittedWidth});
         start = fitted;
         while (start < length && paragraph[start] == u' ') ++start;
     }
@@ -61,7 +71,7 @@ void wrapParagraph(const QString& paragraph, const QFontMetrics& metrics, int wi
 
 std::vector<CaptionLine> layOutCaption(const QString& text, const QFontMetrics& metrics, int width,
                                        int height, int alignment) {
-    std::vector<QString> lines;
+    std::vector<MeasuredLine> lines;
     for (const QString& paragraph : paragraphsOf(text)) {
         wrapParagraph(paragraph, metrics, width, lines);
     }
@@ -71,13 +81,13 @@ std::vector<CaptionLine> layOutCaption(const QString& text, const QFontMetrics& 
     std::vector<CaptionLine> placed;
     placed.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int lineWidth = metrics.horizontalAdvance(lines[i]);
+        const int lineWidth = lines[i].width;
         int x = 0;
         if (alignment == kAlignCentre)
             x = (width - lineWidth) / 2;
         if (alignment == kAlignRight)
             x = width - lineWidth;
-        placed.push_back(CaptionLine{lines[i], x, blockTop + int(i) * lineHeight});
+        placed.push_back(CaptionLine{std::move(lines[i].text), x, blockTop + int(i) * lineHeight});
     }
     return placed;
 }

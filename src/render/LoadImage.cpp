@@ -1,37 +1,20 @@
 #include "render/LoadImage.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include "image/Picture.h"
+#include "image/PictureLimits.h"
+#include "platform/NamedFile.h"
 #include "render/CanvasDrawing.h"
 #include "render/FaceDrawing.h"
-#include "render/Windows1252.h"
 
 namespace wendle {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-bool isFile(const fs::path& path) {
-    std::error_code error;
-    return fs::is_regular_file(path, error);
-}
-
-// The file a model text names, if there is one.
-std::optional<fs::path> existingFile(const std::string& name) {
-    if (name.empty())
-        return std::nullopt;
-    const fs::path utf8 = fs::path(windows1252ToUtf8(name));
-    if (isFile(utf8))
-        return utf8;
-    const fs::path raw = fs::path(name);
-    if (isFile(raw))
-        return raw;
-    return std::nullopt;
-}
 
 std::string inFolder(const std::string& folder, const std::string& name) {
     if (folder.empty() || folder.back() == '/' || folder.back() == '\\')
@@ -44,18 +27,35 @@ struct Candidate {
     fs::path file;     // as the file system finds it
 };
 
+// The first name that finds a file. A path into "Button Images" or "Sounds"
+// that is not found as it stands is looked for in this program's folders
+// before the next name is tried, so ready-made pictures follow the program
+// wherever it is installed.
 std::optional<Candidate> firstExisting(std::initializer_list<std::string> names) {
     for (const std::string& name : names) {
-        if (auto file = existingFile(name))
-            return Candidate{name, *file};
+        if (auto found = platform::findNamedFile(name))
+            return Candidate{found->text, fs::path(found->file)};
     }
     return std::nullopt;
 }
 
-std::unique_ptr<Picture> pictureOf(const std::optional<Candidate>& candidate) {
+// Decodes the candidate within the limits; a candidate with an extension
+// other than the accepted four is not decoded at all.
+std::unique_ptr<Picture> pictureOf(const std::optional<Candidate>& candidate,
+                                   std::int64_t documentPixelsInUse, LoadImageReport& report) {
     if (!candidate || !hasPictureExtension(candidate->name))
         return nullptr;
-    return Picture::fromFile(candidate->file);
+    PictureLimits limits;
+    limits.documentPixelsLeft =
+        std::max<std::int64_t>(kDocumentPixelBudget - documentPixelsInUse, 0);
+    PictureLoad loaded = Picture::load(candidate->file, limits);
+    report.problem = loaded.problem;
+    report.message = loaded.message(candidate->file.filename().string());
+    return std::move(loaded.picture);
+}
+
+std::int64_t pixelsOf(const std::unique_ptr<Picture>& picture) {
+    return picture ? std::int64_t(picture->width()) * picture->height() : 0;
 }
 
 }  // namespace
@@ -71,24 +71,52 @@ bool hasPictureExtension(std::string_view path) {
     return extension == ".gif" || extension == ".GIF" || extension == ".jpg" || extension == ".JPG";
 }
 
-void LoadImage(TVelkForm& applet, const std::string& folder) {
+std::int64_t documentPicturePixels(const TVelkForm& applet) {
+    std::int64_t pixels = 0;
+    if (const CanvasDrawing* canvas = findCanvasDrawing(applet))
+        pixels += pixelsOf(canvas->picture);
+    for (int slot : applet.usedSlots()) {
+        for (int state = 1; state <= kStateCount; ++state) {
+            const TVelkPanel* face = applet.statePanel(state, slot);
+            if (const FaceDrawing* drawing = face ? findFaceDrawing(*face) : nullptr)
+                pixels += pixelsOf(drawing->picture);
+        }
+    }
+    return pixels;
+}
+
+LoadImageReport LoadImage(TVelkForm& applet, const std::string& folder) {
     const auto candidate = firstExisting(
         {applet.imageName(), applet.imagePath(), inFolder(folder, applet.imageName())});
     CanvasDrawing& drawing = canvasDrawing(applet);
+    // The old picture goes first, so it neither counts against the budget
+    // nor stays in memory beside the new one.
     drawing.picture.reset();
-    drawing.picture = pictureOf(candidate);
+    LoadImageReport report;
+    drawing.picture = pictureOf(candidate, documentPicturePixels(applet), report);
     drawing.pictureChanged = true;
+    return report;
 }
 
-void LoadImage(TVelkPanel& face, const std::string& folder) {
+LoadImageReport LoadImage(const TVelkForm& applet, TVelkPanel& face, const std::string& folder) {
     std::optional<Candidate> candidate =
         firstExisting({face.imagePath(), inFolder(folder, face.imageName())});
     if (candidate)
         face.setImagePath(candidate->name);
     FaceDrawing& drawing = faceDrawing(face);
     drawing.picture.reset();
-    drawing.picture = pictureOf(candidate);
+    LoadImageReport report;
+    drawing.picture = pictureOf(candidate, documentPicturePixels(applet), report);
     face.setModified(true);
+    return report;
+}
+
+std::string chosenPictureProblem(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!fs::exists(path, error))
+        return {};
+    const PictureLoad loaded = Picture::load(path, PictureLimits{});
+    return loaded.message(path.filename().string());
 }
 
 }  // namespace wendle

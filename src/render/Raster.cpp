@@ -168,8 +168,8 @@ void Raster::outline(const Rect& rect, Colour colour, Pen pen) {
     }
 }
 
-void Raster::draw(const Raster& source, int x, int y) {
-    const Rect target = source.area_.translated(x, y).intersected(area_);
+void Raster::draw(const Raster& source, int x, int y, const Rect& clip) {
+    const Rect target = source.area_.translated(x, y).intersected(area_).intersected(clip);
     if (target.empty())
         return;
     for (int ty = target.top; ty < target.bottom; ++ty) {

@@ -71,8 +71,10 @@ class Raster {
     // dotted outline runs once round, clockwise from the top-left corner.
     void outline(const Rect& rect, Colour colour, Pen pen = Pen::Solid);
 
-    // Draws another raster with its point (0, 0) at (x, y).
-    void draw(const Raster& source, int x, int y);
+    // Draws another raster with its point (0, 0) at (x, y); the second
+    // form only where it falls inside clip.
+    void draw(const Raster& source, int x, int y) { draw(source, x, y, area_); }
+    void draw(const Raster& source, int x, int y, const Rect& clip);
     void drawPicture(const Picture& picture, int x, int y);
     void stretchPicture(const Picture& picture, const Rect& rect);
 

@@ -1,6 +1,5 @@
 #include "render/VelkPanelFace.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <limits>
 
@@ -59,17 +58,15 @@ void drawCaptions(const TVelkPanel& face, FaceDrawing& drawing) {
     drawing.captioned.setArea(area);
     drawing.captioned.draw(drawing.faceRaster, 0, 0);
 
-    QImage image = drawing.captioned.image();
-    QPainter painter(&image);
-    painter.translate(-area.left, -area.top);
-    const QRect faceBox(0, 0, face.width(), face.height());
+    const Rect faceBox{0, 0, face.width(), face.height()};
     if (drawing.shadowShown) {
         const QRect box(-1, -1, face.width(), face.height());
-        painter.setClipRect(box.intersected(faceBox));
-        drawing.shadowLayer.draw(painter, text, box);
+        drawing.shadowLayer.draw(
+            drawing.captioned, text, box,
+            Rect{-1, -1, face.width() - 1, face.height() - 1}.intersected(faceBox));
     }
-    painter.setClipRect(faceBox);
-    drawing.mainLayer.draw(painter, text, faceBox);
+    drawing.mainLayer.draw(drawing.captioned, text, QRect(0, 0, face.width(), face.height()),
+                           faceBox);
 }
 
 void drawFace(TVelkPanel& face, FaceDrawing& drawing, const Raster& canvasRaster,
@@ -112,13 +109,18 @@ void DrawBorder(TVelkPanel& face, const Raster& canvasRaster) {
 
 void paintFace(TVelkPanel& face, const Raster& canvasRaster, std::uint64_t canvasGeneration,
                Raster& target) {
+    paintFace(face, canvasRaster, canvasGeneration, target, target.area());
+}
+
+void paintFace(TVelkPanel& face, const Raster& canvasRaster, std::uint64_t canvasGeneration,
+               Raster& target, const Rect& clip) {
     const int w = face.width(), h = face.height();
     if (w <= 0 || h <= 0)
         return;
     const Rect bounds = Rect::fromSize(face.left(), std::int64_t(face.top()) - kToolBarStrip, w, h);
     const Rect onTarget = bounds.intersected(target.area());
     // A face out of sight gets no raster at all.
-    if (onTarget.empty())
+    if (onTarget.empty() || onTarget.intersected(clip).empty())
         return;
     const Rect area = onTarget.translated(-bounds.left, -bounds.top);
 
@@ -140,7 +142,7 @@ void paintFace(TVelkPanel& face, const Raster& canvasRaster, std::uint64_t canva
             drawing.drawn = std::move(wanted);
     }
     if (!drawing.faceRaster.empty())
-        target.draw(drawing.shown(), bounds.left, bounds.top);
+        target.draw(drawing.shown(), bounds.left, bounds.top, clip);
 }
 
 }  // namespace wendle

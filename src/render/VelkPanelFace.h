@@ -24,5 +24,9 @@ void DrawBorder(TVelkPanel& face, const Raster& canvasRaster, const Rect& area);
 // whether the canvas behind it was redrawn.
 void paintFace(TVelkPanel& face, const Raster& canvasRaster, std::uint64_t canvasGeneration,
                Raster& target);
+// The same, touching only the pixels of target inside clip; a face wholly
+// outside clip is left as it is, stale or not.
+void paintFace(TVelkPanel& face, const Raster& canvasRaster, std::uint64_t canvasGeneration,
+               Raster& target, const Rect& clip);
 
 }  // namespace wendle

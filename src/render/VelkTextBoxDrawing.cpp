@@ -68,6 +68,10 @@ void drawTextBox(const TVelkForm& applet, Raster& box) {
 }
 
 void paintTextBox(TVelkForm& applet, Raster& target) {
+    paintTextBox(applet, target, target.area());
+}
+
+void paintTextBox(TVelkForm& applet, Raster& target, const Rect& clip) {
     if (!applet.textBoxVisible())
         return;
     const TvelkTextBox& box = applet.textBox();
@@ -76,7 +80,7 @@ void paintTextBox(TVelkForm& applet, Raster& target) {
     const Rect bounds =
         Rect::fromSize(box.left, std::int64_t(box.top) - kToolBarStrip, box.width, box.height);
     const Rect onTarget = bounds.intersected(target.area());
-    if (onTarget.empty())
+    if (onTarget.empty() || onTarget.intersected(clip).empty())
         return;
 
     CanvasDrawing& drawing = canvasDrawing(applet);
@@ -97,7 +101,7 @@ void paintTextBox(TVelkForm& applet, Raster& target) {
         drawTextBox(applet, drawing.textBoxRaster);
         drawing.textBoxDrawn = std::move(wanted);
     }
-    target.draw(drawing.textBoxRaster, bounds.left, bounds.top);
+    target.draw(drawing.textBoxRaster, bounds.left, bounds.top, clip);
 }
 
 }  // namespace wendle

@@ -23,5 +23,7 @@ void drawTextBox(const TVelkForm& applet, Raster& box);
 // when textBoxVisible is set, from a cache that is redrawn only when its
 // look or size changed.
 void paintTextBox(TVelkForm& applet, Raster& target);
+// The same, touching only the pixels of target inside clip.
+void paintTextBox(TVelkForm& applet, Raster& target, const Rect& clip);
 
 }  // namespace wendle

@@ -18,6 +18,12 @@ inline constexpr const char* kNotAValidInteger = "'%s' is not a valid integer va
 inline constexpr const char* kNotAValidFloat = "'%s' is not a valid floating point value";
 inline constexpr const char* kNotAValidBoolean = "'%s' is not a valid boolean value";
 
+// A settings file that could not be used: "<file>: <why>" + kStartAfresh,
+// or "<file>" + kSetAside + "<file>.corrupt" + kStartAfresh.
+inline constexpr const char* kSetAside =
+    " is too large to be a settings file; it was set aside as ";
+inline constexpr const char* kStartAfresh = ". The settings start from their defaults.";
+
 }  // namespace wendle::settings_messages
 
 namespace wendle {

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "platform/RegistryTree.h"
+#include "settings/Messages.h"
 #include "settings/SettingCodec.h"
 
 namespace wendle {
@@ -19,6 +20,20 @@ class TPSettings::Session {
         if (!slot)
             slot = std::make_unique<TPRegistry>(root);
         return *slot;
+    }
+    // What is wrong with the files the session read, for the user.
+    std::vector<std::string> problems() const {
+        std::vector<std::string> found;
+        for (const auto& [root, registry] : roots_) {
+            const platform::RegistryStore& store = registry->Store();
+            if (store.loadState() == platform::RegistryStore::LoadState::Unreadable) {
+                found.push_back(store.loadFailure().message + settings_messages::kStartAfresh);
+            } else if (store.loadState() == platform::RegistryStore::LoadState::SetAside) {
+                found.push_back(store.filePath() + settings_messages::kSetAside + store.filePath() +
+                                ".corrupt" + settings_messages::kStartAfresh);
+            }
+        }
+        return found;
     }
     IoResult flushAll() {
         IoResult result;
@@ -110,6 +125,10 @@ bool TPSettings::RestoreNow() {
             Session session;
             for (auto& setting : settings_) restoreSetting(session, *setting);
             RestoreComponentValues(session.registry(RegistryRootKey));
+            if (OnStoreProblem) {
+                for (const std::string& problem : session.problems())
+                    OnStoreProblem(*this, problem);
+            }
         }
     }
     restored_ = true;

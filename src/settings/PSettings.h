@@ -54,6 +54,10 @@ class TPSettings {
     Event OnPreRestore;
     CancelableEvent OnAutoSave;
     CancelableEvent OnAutoRestore;
+    // A restore found a settings file it could not use (not a plain file,
+    // no access, or too large and set aside); the values keep their
+    // defaults. The text says which file and why, for the user.
+    std::function<void(TPSettings& sender, const std::string& message)> OnStoreProblem;
 
     // A new setting bound through the component's window.
     TPSetting& AddSetting();

@@ -40,6 +40,19 @@ class Reader {
         position_ += *length;
         return value;
     }
+    // A text whose stored length runs past the end of the value: what is
+    // there of it. None when the value holds the whole text.
+    std::optional<std::string> cutText() {
+        const std::size_t start = position_;
+        auto length = uint32();
+        if (!length || size_ - position_ >= *length) {
+            position_ = start;
+            return std::nullopt;
+        }
+        std::string value(reinterpret_cast<const char*>(data_ + position_), size_ - position_);
+        position_ = size_;
+        return value;
+    }
     const std::uint8_t* bytes(std::size_t count) {
         if (size_ - position_ < count)
             return nullptr;
@@ -135,8 +148,16 @@ std::optional<SettingValue> SettingCodec::fromKindAndPayload(const std::uint8_t*
                 value = SettingValue::boolean(*byte != 0);
             break;
         case SettingKind::StringList:
-            if (auto text = reader.text())
+            if (auto cut = reader.cutText()) {
+                // A list cut short (a settings file cut inside it) keeps the
+                // entries that were stored whole: all but the last.
+                std::vector<std::string> entries = fromCommaText(*cut);
+                if (!entries.empty())
+                    entries.pop_back();
+                value = SettingValue::stringList(std::move(entries));
+            } else if (auto text = reader.text()) {
                 value = SettingValue::stringList(fromCommaText(*text));
+            }
             break;
         case SettingKind::HiddenProperties:
             value = SettingValue::hiddenProperties(reader.rest());

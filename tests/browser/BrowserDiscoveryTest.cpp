@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include <optional>
 
@@ -184,6 +187,25 @@ TEST_F(BrowserChooserTest, SearchListsEveryExecutableFindWithItsVersion) {
     searchToEnd();
     EXPECT_EQ(listed(), expected());
     EXPECT_EQ(listedIndexes, (std::vector<std::size_t>{0, 1, 2}));
+}
+
+// A link to a listed program, or another name (a hard link) for it, is the
+// same browser and is listed once; a copy is another browser.
+TEST_F(BrowserChooserTest, TheSameProgramFileIsListedOnce) {
+    tree.link("c/usr/local/bin/chromium", tree.path("c/usr/bin/chromium"));
+    tree.folder("c/srv/hard");
+    ASSERT_EQ(link(tree.path("c/opt/b/firefox").c_str(), tree.path("c/srv/hard/firefox").c_str()),
+              0);
+    searchToEnd();
+    auto paths = chooser.BrowserPaths();
+    ASSERT_EQ(paths.size(), 3u);
+    std::sort(paths.begin(), paths.end());
+    EXPECT_EQ(paths[0].substr(0, tree.path("c/opt/a").size()), tree.path("c/opt/a"));
+    const std::string chromium[] = {tree.path("c/usr/bin/chromium"),
+                                    tree.path("c/usr/local/bin/chromium")};
+    const std::string firefox[] = {tree.path("c/opt/b/firefox"), tree.path("c/srv/hard/firefox")};
+    EXPECT_TRUE(std::count(std::begin(chromium), std::end(chromium), paths[2]) == 1) << paths[2];
+    EXPECT_TRUE(std::count(std::begin(firefox), std::end(firefox), paths[1]) == 1) << paths[1];
 }
 
 TEST_F(BrowserChooserTest, SecondSearchStartsAgainWithEmptyLists) {

@@ -1,10 +1,12 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <set>
+#include <thread>
 
 #include "FindFixture.h"
 #include "browser/FileContentSearch.h"
@@ -24,9 +26,12 @@ bool folderFileContains(const TempTree& tree, const char* name, FileContentSearc
     const int folder = open(tree.path("").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     EXPECT_GE(folder, 0);
     std::atomic<bool> stop{false};
-    const bool found = search.fileContains(folder, name, false, stop);
+    struct stat info;
+    EXPECT_EQ(fstatat(folder, name, &info, 0), 0);
+    const auto result = search.fileContains(folder, name, std::uint64_t(info.st_size), false, stop);
     close(folder);
-    return found;
+    EXPECT_EQ(result.error, 0);
+    return result.found;
 }
 
 struct PlacedText {
@@ -187,6 +192,48 @@ TEST(ContainingText, FileShorterThanTheTextIsNeverOpened) {
     const auto opened = watch.opened();
     EXPECT_EQ(opened.count("long.txt"), 1u);
     EXPECT_EQ(opened.count("short.txt"), 0u);
+}
+
+// A file written to while it is searched - a log, a download - is read only
+// as far as it reached when the search opened it: what is added afterwards
+// is not found, and a file that never stops growing cannot keep the search
+// reading for ever.
+TEST(ContainingText, AFileIsReadOnlyAsFarAsItReachedWhenOpened) {
+    TempTree tree;
+    const std::string path = tree.file("c/growing.log", "");
+    // Long enough that the search is still reading when the writer adds.
+    ASSERT_EQ(truncate(path.c_str(), 256 << 20), 0);
+    const int watch = inotify_init1(IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, path.c_str(), IN_OPEN), 0);
+    std::atomic<bool> appended{false};
+    std::thread writer([&] {
+        alignas(inotify_event) char event[sizeof(inotify_event) + 256];
+        if (read(watch, event, sizeof event) <= 0)
+            return;
+        const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+        if (fd >= 0 && write(fd, "needle", 6) == 6)
+            appended = true;
+        close(fd);
+    });
+
+    PumpedDispatcher dispatcher;
+    TRspFind find(dispatcher);
+    DriveMap drives;
+    drives.setRoot('C', tree.path("c"));
+    find.setDriveMap(drives);
+    find.SetFileMask("*");
+    find.SetContainingText("needle");
+    SearchLog log;
+    log.attach(find);
+    find.StartSearch();
+    pumpToEnd(dispatcher, find);
+    writer.join();
+    close(watch);
+
+    EXPECT_TRUE(appended);
+    EXPECT_EQ(log.completed, 1);
+    EXPECT_TRUE(log.found.empty());
 }
 
 }  // namespace

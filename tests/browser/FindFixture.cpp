@@ -1,5 +1,7 @@
 #include "FindFixture.h"
 
+#include <unistd.h>
+
 #include <fstream>
 #include <random>
 #include <thread>
@@ -24,10 +26,19 @@ fs::path diskFolderForFixtures() {
 
 }  // namespace
 
-TempTree::TempTree() {
+TempTree::TempTree() : TempTree(diskFolderForFixtures()) {}
+
+TempTree::TempTree(const fs::path& parent) {
     std::random_device random;
-    root_ = diskFolderForFixtures() / ("wendle-find-" + std::to_string(random()));
+    root_ = parent / ("wendle-find-" + std::to_string(random()));
     fs::create_directories(root_);
+}
+
+fs::path memoryFolderForFixtures() {
+    const fs::path shared("/dev/shm");
+    if (access(shared.c_str(), W_OK | X_OK) == 0)
+        return shared;
+    return diskFolderForFixtures();
 }
 
 TempTree::~TempTree() {

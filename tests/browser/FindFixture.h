@@ -17,6 +17,10 @@ namespace wendle::test {
 class TempTree {
   public:
     TempTree();
+    // In `parent` instead: a memory file system, say, where a tree of tens
+    // of thousands of folders is made and removed in a moment. A search
+    // starting there walks it; it only never crosses into one.
+    explicit TempTree(const std::filesystem::path& parent);
     ~TempTree();
     TempTree(const TempTree&) = delete;
     TempTree& operator=(const TempTree&) = delete;
@@ -34,6 +38,9 @@ class TempTree {
   private:
     std::filesystem::path root_;
 };
+
+// A folder for fixtures in memory when the machine has one, else on disk.
+std::filesystem::path memoryFolderForFixtures();
 
 // What a search's events reported, in order, as the pumping thread saw them.
 struct SearchLog {

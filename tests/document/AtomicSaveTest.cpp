@@ -40,7 +40,9 @@ struct ChildSave {
 };
 
 // Saves in a child process whose files may not grow beyond `limit` bytes, so
-// the write fails part of the way, as on a full disk.
+// the write fails part of the way, as on a full disk. The child keeps the
+// default action of SIGXFSZ, as a program started under "ulimit -f" has it:
+// the save itself must keep the signal from ending the process.
 ChildSave saveWithFileSizeLimit(TVelkForm& applet, rlim_t limit) {
     int channel[2];
     if (::pipe(channel) != 0)
@@ -48,7 +50,7 @@ ChildSave saveWithFileSizeLimit(TVelkForm& applet, rlim_t limit) {
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(channel[0]);
-        std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, SIG_DFL);
         const rlimit size{limit, limit};
         ::setrlimit(RLIMIT_FSIZE, &size);
         AppletDocumentHost host;
@@ -68,6 +70,8 @@ ChildSave saveWithFileSizeLimit(TVelkForm& applet, rlim_t limit) {
     ::close(channel[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
+    if (WIFSIGNALED(status))
+        return {false, false, "ended by signal " + std::to_string(WTERMSIG(status))};
     if (report.size() < 2)
         return {};
     return {report[0] == '1', report[1] == '1', report.substr(2)};
@@ -189,20 +193,77 @@ TEST(AtomicSave, AMissingFolderIsReported) {
     EXPECT_NE(result.message.find(std::strerror(ENOENT)), std::string::npos) << result.message;
 }
 
-TEST(AtomicSave, ALinkToADocumentStaysALink) {
+struct LinkCase {
+    const char* name;
+    bool targetExists;
+    // The link's text: "ABS" stands for the scratch folder.
+    std::vector<std::pair<std::string, std::string>> links;  // link name -> its text
+    const char* savedAs;                                     // the link the document names
+    const char* written;                                     // the file that gets the bytes
+};
+
+class SaveThroughLink : public ::testing::TestWithParam<LinkCase> {};
+
+TEST_P(SaveThroughLink, WritesTheFileTheLinkNamesAndKeepsTheLink) {
+    const LinkCase& c = GetParam();
     TempFolder folder;
-    const std::string real = folder.file("real.wdf");
-    const std::string link = folder.file("link.wdf");
-    test::writeFile(real, "old");
-    ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+    ASSERT_EQ(::mkdir(folder.file("sub").c_str(), 0755), 0);
+    if (c.targetExists)
+        test::writeFile(folder.file(c.written), "old");
+    for (const auto& [link, text] : c.links) {
+        std::string named = text;
+        if (named.rfind("ABS", 0) == 0)
+            named = folder.path() + named.substr(3);
+        ASSERT_EQ(::symlink(named.c_str(), folder.file(link).c_str()), 0) << link;
+    }
     auto applet = documentWithButtons(1);
-    applet->setDocumentPath(link);
+    applet->setDocumentPath(folder.file(c.savedAs));
     AppletDocumentHost host;
-    ASSERT_TRUE(writeDocument(*applet, host).saved());
-    struct stat info {};
-    ASSERT_EQ(::lstat(link.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISLNK(info.st_mode));
-    EXPECT_EQ(readFile(real).substr(0, 11), "Wendle File");
+
+    const SaveResult result = writeDocument(*applet, host);
+    ASSERT_TRUE(result.saved()) << result.message;
+    for (const auto& [link, text] : c.links) {
+        struct stat info {};
+        ASSERT_EQ(::lstat(folder.file(link).c_str(), &info), 0);
+        EXPECT_TRUE(S_ISLNK(info.st_mode)) << link << " was replaced by a plain file";
+    }
+    EXPECT_EQ(readFile(folder.file(c.written)).substr(0, 11), "Wendle File");
+    EXPECT_EQ(test::listFolder(folder.file("sub")),
+              std::string(c.written).rfind("sub/", 0) == 0
+                  ? std::vector<std::string>{std::string(c.written).substr(4)}
+                  : std::vector<std::string>{})
+        << "temporary file left";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, SaveThroughLink,
+    ::testing::Values(
+        LinkCase{
+            "ToADocument", true, {{"link.wdf", "ABS/sub/real.wdf"}}, "link.wdf", "sub/real.wdf"},
+        LinkCase{"DanglingAbsolute",
+                 false,
+                 {{"link.wdf", "ABS/sub/new.wdf"}},
+                 "link.wdf",
+                 "sub/new.wdf"},
+        LinkCase{
+            "DanglingRelative", false, {{"link.wdf", "sub/new.wdf"}}, "link.wdf", "sub/new.wdf"},
+        LinkCase{"DanglingChain",
+                 false,
+                 {{"first.wdf", "second.wdf"}, {"second.wdf", "sub/last.wdf"}},
+                 "first.wdf",
+                 "sub/last.wdf"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AtomicSave, ALinkThatLeadsNowhereIsReported) {
+    TempFolder folder;
+    const std::string loop = folder.file("loop.wdf");
+    ASSERT_EQ(::symlink(loop.c_str(), loop.c_str()), 0);
+    auto applet = documentWithButtons(1);
+    applet->setDocumentPath(loop);
+    AppletDocumentHost host;
+    const SaveResult result = writeDocument(*applet, host);
+    EXPECT_EQ(result.message, "Could not save '" + loop + "': " + std::strerror(ELOOP));
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"loop.wdf"});
 }
 
 TEST(AtomicSave, NoPathWritesNothing) {

@@ -42,9 +42,24 @@ std::string firstLines(std::size_t count) {
     return test::joinLines(lines);
 }
 
-std::string integerError(const std::string& line) {
-    return "'" + line + messages::kNotValidInteger;
+// What a read that stopped says: the file, the line, what the line had to
+// hold and what it held.
+std::string stopped(int line, const std::string& expected, const std::string& found) {
+    return "broken.wdf, line " + std::to_string(line) + ": expected " + expected + ", found " +
+           found;
 }
+
+const std::string kNumber = "a whole number";
+const std::string kColourValue = "a colour (a name such as clNavy, or a number)";
+const std::string kButtons = "a number of buttons from 0 to 99";
+const std::string kWidth = "a size in pixels from 0 to 8192";
+const std::string kClientHeight = "a size in pixels from 0 to 8217";
+const std::string kPlace = "a position in pixels from -32768 to 32767";
+const std::string kEnd = "the end of the file";
+
+// The first line of the text box block, 1-based, in a one-button document:
+// the header and the three state records (50, 49 and 49 lines) lie before.
+constexpr int kTextBoxLine = int(kRecord) + 50 + 49 + 49 + 1;
 
 struct BrokenCase {
     const char* name;
@@ -70,54 +85,63 @@ std::vector<BrokenCase> brokenCases() {
          ReadOutcome::NotWendleFile, notValid},
         {"TitleWithTrailingBlank", [] { return with(0, "Wendle File "); },
          ReadOutcome::NotWendleFile, notValid},
-        {"HeaderOnly", [] { return firstLines(3); }, ReadOutcome::Stopped, integerError("")},
+        {"HeaderOnly", [] { return firstLines(3); }, ReadOutcome::Stopped,
+         stopped(4, kButtons, kEnd)},
+        {"CountEmpty", [] { return with(kCountLine, ""); }, ReadOutcome::Stopped,
+         stopped(4, kButtons, "an empty line")},
         {"CountNotANumber", [] { return with(kCountLine, "four"); }, ReadOutcome::Stopped,
-         integerError("four")},
+         stopped(4, kButtons, "'four'")},
         {"CountAbove99", [] { return with(kCountLine, "100"); }, ReadOutcome::Stopped,
-         "'100" + std::string(messages::kNotValidButtonCount)},
+         stopped(4, kButtons, "'100'")},
         {"CountBelow0", [] { return with(kCountLine, "-1"); }, ReadOutcome::Stopped,
-         "'-1" + std::string(messages::kNotValidButtonCount)},
+         stopped(4, kButtons, "'-1'")},
         {"CountBeyond32Bits", [] { return with(kCountLine, "99999999999"); }, ReadOutcome::Stopped,
-         integerError("99999999999")},
+         stopped(4, kButtons, "'99999999999'")},
         {"HugeWidth", [] { return with(kWidthLine, "2000000000"); }, ReadOutcome::Stopped,
-         "'2000000000" + std::string(messages::kNotValidSize)},
+         stopped(5, kWidth, "'2000000000'")},
         {"NegativeHeight", [] { return with(kHeightLine, "-5"); }, ReadOutcome::Stopped,
-         "'-5" + std::string(messages::kNotValidSize)},
+         stopped(6, kClientHeight, "'-5'")},
         {"UnknownColourName", [] { return with(kFadeColorLine, "clPink"); }, ReadOutcome::Stopped,
-         integerError("clPink")},
+         stopped(17, kColourValue, "'clPink'")},
         {"ButtonWidthHuge", [] { return with(kRecordWidth, "$7FFFFFFF"); }, ReadOutcome::Stopped,
-         "'$7FFFFFFF" + std::string(messages::kNotValidSize)},
+         stopped(int(kRecordWidth) + 1, kWidth, "'$7FFFFFFF'")},
         {"ButtonTopFarAway", [] { return with(kRecordTop, "-40000"); }, ReadOutcome::Stopped,
-         "'-40000" + std::string(messages::kNotValidPosition)},
+         stopped(int(kRecordTop) + 1, kPlace, "'-40000'")},
         {"CaptionCountHuge", [] { return with(kCaptionCount, "2147483647"); }, ReadOutcome::Stopped,
-         integerError("")},
+         // The caption takes every line to the end; its colour is missing.
+         stopped(int(oneButtonDocument().size()) + 1, kColourValue, kEnd)},
         {"MoreButtonsThanRecords", [] { return with(kCountLine, "2"); }, ReadOutcome::Stopped,
-         // The second button's record would start where the text box is.
-         integerError("clWhite")},
+         // The second button's record starts where the text box is, so its
+         // border width falls on the text box's text colour.
+         stopped(kTextBoxLine + 9, kNumber, "'clWhite'")},
         {"CutInTheMiddleOfARecord", [] { return firstLines(kRecord + 20); }, ReadOutcome::Stopped,
-         integerError("")},
-        {"CutBeforeTheTextBox", [] { return firstLines(kRecord + 3 * 49 + 1 + 5); },
-         ReadOutcome::Stopped, integerError("")},
+         stopped(int(kRecord) + 21, kNumber, kEnd)},
+        {"CutBeforeTheTextBox", [] { return firstLines(std::size_t(kTextBoxLine) + 4); },
+         ReadOutcome::Stopped, stopped(kTextBoxLine + 5, kNumber, kEnd)},
         {"NulInANumber", [] { return with(kCountLine, std::string("1\0", 2)); },
-         ReadOutcome::Stopped, integerError(std::string("1\0", 2))},
+         ReadOutcome::Stopped, stopped(4, kButtons, std::string("'1\0'", 4))},
         {"OverlongNumberLine", [] { return with(kWidthLine, std::string(1 << 20, '7')); },
-         ReadOutcome::Stopped, integerError(std::string(1 << 20, '7'))},
+         ReadOutcome::Stopped,
+         // Quoted up to 80 characters only, and the cut is said.
+         stopped(5, kWidth, "'" + std::string(80, '7') + "...' (cut; 1048576 characters in all)")},
         {"OlderLayoutCut", [] { return std::string("Wendle File\r\nSaved long ago\r\n"); },
-         ReadOutcome::Stopped, integerError("")},
+         ReadOutcome::Stopped, stopped(21, kWidth, kEnd)},
         {"OlderLayoutCountAbove99",
          [] {
              Lines lines(60, "0");
              lines[0] = "Wendle File";
              lines[1] = "?";
+             lines[21] = "100";
              lines[37] = "150";
              return test::joinLines(lines);
          },
-         ReadOutcome::Stopped, "'150" + std::string(messages::kNotValidButtonCount)},
+         ReadOutcome::Stopped, stopped(38, kButtons, "'150'")},
         {"OlderLayoutEndlessCaptionEntries",
          [] {
              Lines lines(51, "0");
              lines[0] = "Wendle 2 File";
              lines[1] = "";
+             lines[21] = "100";
              lines[37] = "1";
              lines.insert(lines.end(), {"Name", "1", "2", "3", "4", "unused"});
              Lines group(20, "0");
@@ -125,7 +149,9 @@ std::vector<BrokenCase> brokenCases() {
              lines.insert(lines.end(), group.begin(), group.end());
              return test::joinLines(lines);
          },
-         ReadOutcome::Stopped, integerError("")},
+         // 77 lines: the first caption entry's text would be line 78, its
+         // colour line 79.
+         ReadOutcome::Stopped, stopped(79, kColourValue, kEnd)},
     };
 }
 
@@ -165,6 +191,60 @@ TEST(BrokenInput, AStoppedReadKeepsTheButtonsItCreated) {
     ASSERT_EQ(result.outcome, ReadOutcome::Stopped);
     EXPECT_EQ(host.applet().buttonCount(), 2);
     EXPECT_EQ(host.applet().statePanel(1, 0)->itemName(), "Button 1");
+}
+
+// A client height too small for the tool bar strip would give the page a
+// negative applet HEIGHT: it is brought up to the strip, and that is said.
+TEST(BrokenInput, AClientHeightWithNoRoomForTheAppletIsBroughtUp) {
+    const auto older = [](const std::string& height) {
+        Lines lines(51, "0");
+        lines[0] = "Wendle File";
+        lines[1] = "?";
+        lines[20] = "100";
+        lines[21] = height;
+        return test::joinLines(lines);
+    };
+    const auto version45 = [](const std::string& height) {
+        Lines lines = oneButtonDocument();
+        lines[1] = "Saved in Version 4.5";
+        lines[kHeightLine] = height;
+        return test::joinLines(lines);
+    };
+    const struct {
+        const char* name;
+        std::string text;
+        int clientHeight;
+        std::string note;  // empty: nothing to say
+    } cases[] = {
+        {"Zero", with(kHeightLine, "0"), 25,
+         "broken.wdf, line 6: the preview's client height 0 leaves no room for the applet; it "
+         "was brought up to 25."},
+        {"JustBelow", with(kHeightLine, "24"), 25,
+         "broken.wdf, line 6: the preview's client height 24 leaves no room for the applet; it "
+         "was brought up to 25."},
+        {"Smallest", with(kHeightLine, "25"), 25, ""},
+        {"AppletHeightNegativeInVersion45", version45("-20"), 25,
+         "broken.wdf, line 6: the preview's client height 5 leaves no room for the applet; it "
+         "was brought up to 25."},
+        {"OlderLayout", older("3"), 25,
+         "broken.wdf, line 22: the preview's client height 3 leaves no room for the applet; it "
+         "was brought up to 25."},
+    };
+    for (const auto& c : cases) {
+        AppletDocumentHost host;
+        const ReadResult result = readDocumentText(c.text, "/documents/broken.wdf", host);
+        EXPECT_TRUE(result.succeeded()) << c.name;
+        EXPECT_EQ(host.applet().clientHeight(), c.clientHeight) << c.name;
+        EXPECT_GE(host.applet().appletHeight(), 0) << c.name;
+        const bool noted = std::find(result.messages.begin(), result.messages.end(), c.note) !=
+                           result.messages.end();
+        if (c.note.empty()) {
+            EXPECT_TRUE(result.messages.empty()) << c.name;
+        } else {
+            EXPECT_TRUE(noted) << c.name << ": " << ::testing::PrintToString(result.messages);
+        }
+        EXPECT_EQ(host.messages(), result.messages) << c.name;
+    }
 }
 
 struct LineEndCase {

@@ -266,8 +266,18 @@ void RecordingHost::loadAppletImage(TVelkForm&, const std::string& fallbackFolde
     calls.push_back("loadAppletImage " + fallbackFolder);
 }
 
-void RecordingHost::loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) {
+void RecordingHost::loadStateImage(TVelkForm&, TVelkPanel& panel,
+                                   const std::string& fallbackFolder) {
     calls.push_back("loadStateImage " + std::to_string(panel.state()) + " " + fallbackFolder);
+}
+
+std::string publishable(const std::string& name, const std::string& text) {
+    const std::string extension = name.substr(name.rfind('.') + 1);
+    if (extension == "gif" || extension == "GIF")
+        return "GIF89a" + text;
+    if (extension == "jpg" || extension == "JPG")
+        return "\xFF\xD8\xFF" + text;
+    return ".snd" + text;
 }
 
 }  // namespace wendle::document::test

@@ -55,6 +55,10 @@ std::string readFile(const std::string& path);
 // The names in a folder, sorted; none when it is missing.
 std::vector<std::string> listFolder(const std::string& folder);
 void writeFile(const std::string& path, std::string_view bytes);
+// The contents of a picture or sound that publishing takes: the signature
+// its extension calls for (GIF, JPEG, or the .snd header of a sound),
+// followed by the text.
+std::string publishable(const std::string& name, const std::string& text);
 
 // A host that records what the document layer asked of it, in order.
 class RecordingHost : public AppletDocumentHost {
@@ -68,7 +72,8 @@ class RecordingHost : public AppletDocumentHost {
     void updateGeneralWindow() override;
     void setButtonListCaption(int ordinal, const std::string& name) override;
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override;
-    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) override;
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                        const std::string& fallbackFolder) override;
 };
 
 }  // namespace wendle::document::test

@@ -18,6 +18,8 @@
 #include "image/Picture.h"
 #include "model/AppletHTML.h"
 #include "model/VelkForm.h"
+#include "platform/Folders.h"
+#include "platform/NamedFile.h"
 #include "render/AppletPainter.h"
 #include "render/CanvasDrawing.h"
 #include "render/FaceDrawing.h"
@@ -40,15 +42,23 @@ class PictureLoadingHost : public AppletDocumentHost {
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override {
         LoadImage(applet, fallbackFolder);
     }
-    void loadStateImage(TVelkPanel& panel, const std::string& fallbackFolder) override {
-        LoadImage(panel, fallbackFolder);
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                        const std::string& fallbackFolder) override {
+        LoadImage(applet, panel, fallbackFolder);
     }
 };
 
 class Templates : public ::testing::TestWithParam<const char*> {
   protected:
-    static void SetUpTestSuite() { gui_ = std::make_unique<HeadlessGui>(); }
-    static void TearDownTestSuite() { gui_.reset(); }
+    static void SetUpTestSuite() {
+        gui_ = std::make_unique<HeadlessGui>();
+        // The templates name their files relative to the program's folder.
+        platform::overrideProgramFolder(kProgram);
+    }
+    static void TearDownTestSuite() {
+        platform::overrideProgramFolder("");
+        gui_.reset();
+    }
 
     // The applet read from the template, or a failed assertion.
     TVelkForm& open() {
@@ -100,8 +110,9 @@ TEST_P(Templates, NameOnlyFilesThatLieBesideTheProgram) {
         // A bare name, since the page finds the copy beside itself ...
         EXPECT_EQ(file.name.find('/'), std::string::npos);
         // ... and the file itself in the program's ready-made folders.
-        EXPECT_EQ(file.path, kProgram + file.folder + file.name);
-        EXPECT_TRUE(fs::is_regular_file(file.path));
+        const auto found = platform::findNamedFile(file.path);
+        ASSERT_TRUE(found);
+        EXPECT_TRUE(fs::equivalent(found->file, kProgram + file.folder + file.name));
     }
 }
 
@@ -145,7 +156,8 @@ TEST_P(Templates, PublishEveryFileTheyName) {
         SCOPED_TRACE(file.where + ": " + file.name);
         EXPECT_NE(block.find(file.name), std::string::npos);
         ASSERT_TRUE(fs::is_regular_file(site.file(file.name)));
-        EXPECT_EQ(fs::file_size(site.file(file.name)), fs::file_size(file.path));
+        EXPECT_EQ(fs::file_size(site.file(file.name)),
+                  fs::file_size(kProgram + file.folder + file.name));
     }
 }
 

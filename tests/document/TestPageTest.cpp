@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
+#include <algorithm>
+#include <cmath>
 
 #include <algorithm>
 #include <cerrno>
@@ -29,7 +32,7 @@ TEST(TestPage, WrapsTheHtmlBlockInABlackCentredPageWithCrLfLines) {
 
     ASSERT_EQ(lines.size(), html.size() + 7);
     EXPECT_EQ(lines[0], "<html>");
-    EXPECT_EQ(lines[1], "  <body bgcolor=\"#000000\">");
+    EXPECT_EQ(lines[1].rfind("  <body bgcolor=\"#000000\"", 0), 0u) << lines[1];
     EXPECT_EQ(lines[2], "    <p align=\"center\">");
     // The fourth line is the applet tag.
     EXPECT_EQ(lines[3].rfind("      <APPLET CODE=\"velkbutton.class\"", 0), 0u) << lines[3];
@@ -49,7 +52,7 @@ class TestSite : public ::testing::Test {
         writeFile(folders.programFolder + "velkbutton.class", "applet");
         writeFile(folders.programFolder + "textbox.class", "text box");
         writeFile(folders.programFolder + "velkbutton.js", "runtime");
-        writeFile(temp.file("a.gif"), "first picture");
+        writeFile(temp.file("a.gif"), test::publishable("a.gif", "first picture"));
         applet.CreateMenuItem();
         TVelkPanel& panel = *applet.statePanel(2, applet.usedSlots()[0]);
         panel.setImageName("a.gif");
@@ -71,10 +74,11 @@ TEST_F(TestSite, HoldsTheAppletFilesItsPicturesAndThePage) {
 
     // A second test keeps the older copy of a picture whose name stayed,
     // and writes the page anew.
-    writeFile(temp.file("a.gif"), "second picture");
+    writeFile(temp.file("a.gif"), test::publishable("a.gif", "second picture"));
     writeFile(testPagePath(folders), "stale");
     ASSERT_EQ(buildTestSite(applet, html, folders), std::nullopt);
-    EXPECT_EQ(readFile(folders.appletTemp() + "a.gif"), "first picture");
+    EXPECT_EQ(readFile(folders.appletTemp() + "a.gif"),
+              test::publishable("a.gif", "first picture"));
     EXPECT_EQ(readFile(testPagePath(folders)), testPageText(html));
 }
 
@@ -131,6 +135,33 @@ TEST(BrowserLaunch, DefaultAnExistingProgramOrNothing) {
             EXPECT_EQ(launch.parameters, page);
             EXPECT_EQ(launch.workingFolder, browsers);
         }
+    }
+}
+
+// WCAG's contrast ratio of two "#RRGGBB" colours.
+double contrast(const std::string& a, const std::string& b) {
+    auto luminance = [](const std::string& hex) {
+        double sum = 0;
+        const double weights[] = {0.2126, 0.7152, 0.0722};
+        for (int c = 0; c < 3; ++c) {
+            const double v = std::stoi(hex.substr(1 + 2 * c, 2), nullptr, 16) / 255.0;
+            sum += weights[c] * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+        }
+        return sum;
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(TestPage, TheAlternativeHtmlIsReadableOnTheBlackPage) {
+    const std::string body = test::linesOf(testPageText({}))[1];
+    auto colour = [&](const std::string& attribute) {
+        const auto at = body.find(" " + attribute + "=\"#");
+        return at == std::string::npos ? std::string("#0000EE")  // the browsers' own
+                                       : body.substr(at + attribute.size() + 3, 7);
+    };
+    for (const char* attribute : {"text", "link", "vlink", "alink"}) {
+        EXPECT_GE(contrast(colour(attribute), colour("bgcolor")), 4.5) << attribute << " " << body;
     }
 }
 

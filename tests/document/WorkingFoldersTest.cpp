@@ -12,11 +12,14 @@
 #include "document/WorkingFolders.h"
 #include "model/VelkForm.h"
 #include "model/VelkPanel.h"
+#include "platform/Windows1252.h"
+#include "render/LoadImage.h"
 
 namespace wendle::document {
 namespace {
 
 using test::listFolder;
+using test::publishable;
 using test::readFile;
 using test::TempFolder;
 using test::writeFile;
@@ -45,9 +48,9 @@ class WorkingFoldersTest : public ::testing::Test {
         ::mkdir(required().c_str(), 0700);
         ::mkdir(appletTemp().c_str(), 0700);
     }
-    // A file of the user's, holding its own name.
+    // A picture or sound of the user's, holding its own name.
     std::string ownFile(const std::string& name) {
-        writeFile(own() + name, name);
+        writeFile(own() + name, publishable(name, name));
         return own() + name;
     }
     TVelkPanel& state(int number, int ordinal = 0) {
@@ -84,8 +87,26 @@ TEST(FileSystemName, AppletTextsBecomeUtf8FileNames) {
     EXPECT_EQ(fileSystemName("plain.gif"), "plain.gif");
     EXPECT_EQ(fileSystemName("caf\xE9.gif"), "caf\xC3\xA9.gif");
     EXPECT_EQ(fileSystemName("\x80.wav"), "\xE2\x82\xAC.wav");
-    // An unassigned byte has no other form; the text stays as it is.
-    EXPECT_EQ(fileSystemName("\x81.wav"), "\x81.wav");
+    // An unassigned byte keeps its own value, as the drawing's conversion does.
+    EXPECT_EQ(fileSystemName("\x81.wav"), "\xC2\x81.wav");
+}
+
+// Picture loading and publishing turn a stored name into a file name in the
+// same way, so the picture the preview shows is the one that gets published.
+TEST_F(WorkingFoldersTest, TheFileThePreviewLoadsIsTheFileThatIsPublished) {
+    makeWorkingFolders();
+    for (const std::string name : {"caf\xE9.gif", "\x80uro.gif", "a\x81.gif", "\x9D\x8D.jpg"}) {
+        const std::string onDisk = platform::windows1252ToUtf8(name);
+        writeFile(own() + onDisk, publishable(name, "picture " + name));
+        TVelkPanel& face = state(1);
+        face.setImageName(name);
+        face.setImagePath("/nowhere/" + name);
+        LoadImage(applet, face, own());
+        EXPECT_EQ(face.imagePath(), own() + name) << "the preview did not find " << onDisk;
+        copyAppletFiles(applet, required());
+        EXPECT_EQ(readFile(required() + onDisk), publishable(name, "picture " + name))
+            << "not published: " << onDisk;
+    }
 }
 
 TEST_F(WorkingFoldersTest, CopiesTheBackgroundAndEveryStatesImageAndSoundUnderTheirNames) {
@@ -104,7 +125,7 @@ TEST_F(WorkingFoldersTest, CopiesTheBackgroundAndEveryStatesImageAndSoundUnderTh
 
     EXPECT_EQ(listFolder(required()),
               (Names{"bg.gif", "click.wav", "hover.wav", "load.gif", "over.gif", "second.jpg"}));
-    EXPECT_EQ(readFile(required() + "over.gif"), "over.gif");
+    EXPECT_EQ(readFile(required() + "over.gif"), publishable("over.gif", "over.gif"));
     EXPECT_TRUE(listFolder(appletTemp()).empty());
 }
 
@@ -125,7 +146,7 @@ TEST_F(WorkingFoldersTest, ASoundIsCopiedFromItsPathItsNameOrTheDocumentsFolder)
     makeWorkingFolders();
     const std::string documentFolder = temp.path() + "/documents/";
     ::mkdir(documentFolder.c_str(), 0700);
-    writeFile(documentFolder + "beside.wav", "beside the document");
+    writeFile(documentFolder + "beside.wav", publishable("beside.wav", "beside the document"));
     const struct {
         const char* what;
         std::string soundPath;
@@ -154,11 +175,11 @@ TEST_F(WorkingFoldersTest, ASoundIsCopiedFromItsPathItsNameOrTheDocumentsFolder)
 TEST_F(WorkingFoldersTest, AppletTextsFindFilesNamedInUtf8) {
     makeWorkingFolders();
     const std::string utf8 = "caf\xC3\xA9.gif";
-    writeFile(own() + utf8, "picture");
+    writeFile(own() + utf8, publishable(utf8, "picture"));
     state(1).setImageName("caf\xE9.gif");
     state(1).setImagePath(own() + "caf\xE9.gif");
     copyAppletFiles(applet, required());
-    EXPECT_EQ(readFile(required() + utf8), "picture");
+    EXPECT_EQ(readFile(required() + utf8), publishable(utf8, "picture"));
     deleteAppletCopies(applet, folders);
     EXPECT_FALSE(exists(required() + utf8));
 }
@@ -242,13 +263,13 @@ TEST_F(WorkingFoldersTest, OnlyPlainFilesAreCopied) {
 TEST_F(WorkingFoldersTest, RefreshingRequiredFilesMakesTheFolderAndRenewsEveryCopy) {
     setImage(state(1), "a.gif");
     ASSERT_EQ(refreshRequiredFiles(applet, folders), std::nullopt);
-    EXPECT_EQ(readFile(required() + "a.gif"), "a.gif");
+    EXPECT_EQ(readFile(required() + "a.gif"), publishable("a.gif", "a.gif"));
 
     // New contents under the same name: the refresh deletes before it copies.
-    writeFile(own() + "a.gif", "changed");
+    writeFile(own() + "a.gif", publishable("a.gif", "changed"));
     writeFile(required() + "earlier applet.gif", "kept");
     ASSERT_EQ(refreshRequiredFiles(applet, folders), std::nullopt);
-    EXPECT_EQ(readFile(required() + "a.gif"), "changed");
+    EXPECT_EQ(readFile(required() + "a.gif"), publishable("a.gif", "changed"));
     EXPECT_EQ(readFile(required() + "earlier applet.gif"), "kept");
 }
 

@@ -57,10 +57,30 @@ printf 'Not a document\r\n' >"$work/bad.wdf"
 expect 1 "$cli" html "$work/bad.wdf"
 grep -qx "Not a valid Wendle File" "$work/err" || fail "no 'Not a valid Wendle File'"
 [ ! -s "$work/out" ] || fail "html printed a block for a broken file"
-printf 'Wendle File\r\nSaved in Version 5.0\r\nx\r\nmany\r\n' >"$work/cut.wdf"
-expect 1 "$cli" convert "$work/cut.wdf" "$work/cut-out.wdf"
-grep -qx "'many' is not a valid integer value" "$work/err" || fail "no conversion error"
-[ ! -e "$work/cut-out.wdf" ] || fail "a broken read was converted"
+# A broken document: html and convert give the reader's one message, naming
+# the file, the line, what was expected and what was found.
+printf 'Wendle File\r\nSaved in Version 5.0\r\nx\r\nmany\r\n' >"$work/many.wdf"
+printf 'Wendle File\r\nSaved in Version 5.0\r\nx\r\n1\r\n105\r\n' >"$work/cut.wdf"
+for command in html convert; do
+    out=
+    [ $command = convert ] && out="$work/out.wdf"
+    expect 1 "$cli" $command "$work/many.wdf" $out
+    grep -qx "many.wdf, line 4: expected a number of buttons from 0 to 99, found 'many'" \
+        "$work/err" || fail "$command: no conversion error: $(cat "$work/err")"
+    expect 1 "$cli" $command "$work/cut.wdf" $out
+    grep -qx "cut.wdf, line 6: expected a size in pixels from 0 to 8217, found the end of the file" \
+        "$work/err" || fail "$command: no message for the cut file: $(cat "$work/err")"
+done
+[ ! -e "$work/out.wdf" ] || fail "a broken read was converted"
+# A huge bad line is quoted in part only.
+{
+    printf 'Wendle File\r\nSaved in Version 5.0\r\nx\r\n'
+    head -c 10000000 /dev/zero | tr '\0' '7'
+    printf '\r\n'
+} >"$work/huge.wdf"
+expect 1 "$cli" html "$work/huge.wdf"
+[ "$(wc -c <"$work/err")" -lt 300 ] || fail "a huge line was quoted whole"
+grep -q "(cut; 10000000 characters in all)" "$work/err" || fail "the cut is not said"
 expect 1 "$cli" html "$work/missing.wdf"
 
 # Usage errors.

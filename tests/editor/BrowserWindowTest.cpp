@@ -1,8 +1,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -142,6 +144,52 @@ TEST_F(BrowserWindow, ASearchListsEveryBrowserFoundWithItsVersion) {
     EXPECT_LE(names()->count(), 2);
     waitForTheSearch();
     EXPECT_EQ(names()->count(), 2);
+}
+
+// Two finds of one version are told apart by their paths, under their
+// names; the line under the list says how far the search has come and that
+// it has ended.
+TEST_F(BrowserWindow, EachFindShowsItsPathAndTheSearchShowsItsEnd) {
+    window()->show();
+    QLabel* status = control<QLabel>("searchStatus");
+    ASSERT_NE(status, nullptr);
+    EXPECT_FALSE(status->isVisible());
+    const QString otherFirefox = addBrowser("usr/lib/firefox/firefox", "115.3.0esr");
+    searchOurDrive();
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_TRUE(status->text().startsWith("Searching")) << status->text().toStdString();
+    waitForTheSearch();
+
+    int folders = 1;
+    for (QDirIterator it(drive, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+         it.hasNext(); it.next())
+        ++folders;
+    EXPECT_EQ(status->text(), QString("Search finished: %1 folders searched.").arg(folders));
+
+    ASSERT_EQ(names()->count(), 3);
+    for (const QString& path : {firefox, otherFirefox, chromium}) {
+        const int row = rowOf(path);
+        ASSERT_GE(row, 0) << path.toStdString();
+        EXPECT_EQ(names()->item(row)->toolTip(), path);
+    }
+    EXPECT_EQ(names()->item(rowOf(firefox))->text(), names()->item(rowOf(otherFirefox))->text());
+    // Each row has room for the path's line under the name.
+    EXPECT_GT(names()->sizeHintForRow(0), names()->fontMetrics().height() * 3 / 2);
+    const QImage drawn = names()->viewport()->grab().toImage();
+    const QRect firstRow = names()->visualItemRect(names()->item(0));
+    bool inkBelowTheName = false;
+    const QColor base = drawn.pixelColor(firstRow.right() - 1, firstRow.bottom() - 1);
+    for (int y = firstRow.top() + names()->fontMetrics().height() + 1; y < firstRow.bottom(); ++y)
+        for (int x = firstRow.left(); x < firstRow.left() + 60; ++x)
+            inkBelowTheName |= drawn.pixelColor(x, y) != base;
+    EXPECT_TRUE(inkBelowTheName);
+
+    // Closed while it runs: stopped, and said so the next time.
+    searchOurDrive();
+    control<QPushButton>("bClose")->click();
+    window()->show();
+    EXPECT_TRUE(status->text().startsWith("Search stopped after")) << status->text().toStdString();
 }
 
 TEST_F(BrowserWindow, AClickChoosesABrowserAndTheBoxChoosesTheDefault) {

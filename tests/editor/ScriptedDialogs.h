@@ -19,11 +19,14 @@ class ScriptedDialogs : public UserDialogs {
     std::deque<std::optional<Colour>> colours;  // next colour choices; Cancel when empty
     std::deque<QString> openFiles;              // next chosen files; Cancel when empty
     std::deque<QString> saveFiles;
+    std::deque<QString> folders;
     QList<Colour> colourStarts;  // the start colour of every colour dialog
     QList<FileRequest> fileRequests;
     QList<int> helpTopics;  // every help topic opened (0: contents)
     QStringList opened;     // every file, folder or page opened
     QStringList started;    // "program|argument|folder" of every start
+    QString startFailure;   // when set, every open and start fails with it
+    QString helpFailure;    // when set, no help page can be prepared
 
     void showMessage(const QString& text) override { messages << text; }
     void showWarning(const QString& text) override {
@@ -54,19 +57,27 @@ class ScriptedDialogs : public UserDialogs {
         fileRequests << request;
         return next(saveFiles);
     }
+    QString chooseFolder(const QString& title, const QString& start) override {
+        fileRequests << FileRequest{title, {}, start, {}};
+        return next(folders);
+    }
 
-    QString openHelp(int topic) override {
+    // The page prepareHelp hands back for a topic.
+    static QString helpPage(int topic) { return QString("/help/topic-%1.html").arg(topic); }
+    HelpPage prepareHelp(int topic) override {
         helpTopics << topic;
-        return {};
+        if (!helpFailure.isEmpty())
+            return {{}, helpFailure};
+        return {helpPage(topic), {}};
     }
     QString openExternal(const QString& target) override {
         opened << target;
-        return {};
+        return startFailure;
     }
     QString startProgram(const QString& program, const QString& argument,
                          const QString& folder) override {
         started << program + "|" + argument + "|" + folder;
-        return {};
+        return startFailure;
     }
 
   private:

@@ -6,6 +6,9 @@
 #
 #   window_manager_test.sh PROGRAM
 set -u
+# The test suite runs with the offscreen platform; this test needs the real
+# X display it starts below.
+unset QT_QPA_PLATFORM
 program=${1:?usage: window_manager_test.sh PROGRAM}
 for tool in Xvfb openbox xdotool; do
   command -v "$tool" >/dev/null || { echo "needs $tool (scripts/setup installs it)"; exit 1; }

@@ -87,8 +87,10 @@ inline void writeGif(const std::filesystem::path& path, int width, int height,
 
 // rgb: width * height 0xRRGGBB pixels. Written at full quality without
 // chroma subsampling, so flat colours come back within a step or two.
+// A progressive file holds the picture in several scans.
 inline void writeJpeg(const std::filesystem::path& path, int width, int height,
-                      const std::vector<std::uint32_t>& rgb, bool greyscale = false) {
+                      const std::vector<std::uint32_t>& rgb, bool greyscale = false,
+                      bool progressive = false) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
         throw std::runtime_error("cannot write " + path.string());
@@ -103,6 +105,8 @@ inline void writeJpeg(const std::filesystem::path& path, int width, int height,
     info.in_color_space = greyscale ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 100, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&info);
     for (int c = 0; c < info.num_components; ++c) {
         info.comp_info[c].h_samp_factor = 1;
         info.comp_info[c].v_samp_factor = 1;

@@ -45,6 +45,35 @@ TEST(AtomicFile, ReadingTellsMissingFromFailed) {
     EXPECT_EQ(read.contents.size(), 101u);
 }
 
+TEST(AtomicFile, ReadingRefusesAnythingButAPlainFileWithoutWaiting) {
+    // A named pipe with no writer would block an ordinary open for ever.
+    ScratchFolder scratch;
+    const std::string pipe = scratch / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    struct Case {
+        std::string path;
+        std::string reason;
+    };
+    for (const Case& c : {Case{pipe, kNotRegularFile}, Case{"/dev/null", kNotRegularFile},
+                          Case{scratch.path(), systemErrorText(EISDIR)}}) {
+        const FileReadResult read = readWholeFile(c.path, 100);
+        EXPECT_EQ(read.status, FileReadResult::Status::Failed) << c.path;
+        EXPECT_EQ(read.failure.reason, c.reason) << c.path;
+    }
+}
+
+TEST(AtomicFile, WritingRefusesAnythingButAPlainFile) {
+    ScratchFolder scratch;
+    const std::string pipe = scratch / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const IoResult written = writeFileAtomically(pipe, "x");
+    EXPECT_FALSE(written);
+    EXPECT_EQ(written.message, pipe + ": " + kNotRegularFile);
+    struct stat info {};
+    ASSERT_EQ(::lstat(pipe.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
 TEST(AtomicFile, FoldersAreMadeWithTheirParents) {
     ScratchFolder scratch;
     EXPECT_TRUE(makeFolders(scratch / "a/b/c/"));

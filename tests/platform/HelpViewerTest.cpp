@@ -14,50 +14,43 @@ using testing::ScratchFolder;
 
 class HelpViewerTest : public ::testing::Test {
   protected:
-    HelpViewerTest() {
-        ScratchFolder::writeScript(opener, "printf '%s' \"$1\" > \"$0.args\"\n");
-        makeFolders(program);
-    }
-    std::string opened() {
-        EXPECT_TRUE(
-            ScratchFolder::eventually([&] { return ScratchFolder::exists(opener + ".args"); }));
-        return ScratchFolder::readFile(opener + ".args");
-    }
+    HelpViewerTest() { makeFolders(program); }
 
     ScratchFolder scratch;
-    std::string opener = scratch / "opener";
     // Blanks and a quote in the folder must not break the forwarding page.
     std::string program = scratch / "My \"Programs\" & Co/";
-    Shell shell{opener};
-    HelpViewer help{shell, program, userCacheFolder()};
+    HelpViewer help{program, userCacheFolder()};
 };
 
-TEST_F(HelpViewerTest, ATopicOpensAForwardingPageToItsAnchor) {
+TEST_F(HelpViewerTest, ATopicIsAForwardingPageToItsAnchor) {
     ScratchFolder::writeFile(program + "Wendle Help.html", "<h1 id=\"topic-48\">Preview</h1>");
-    ASSERT_TRUE(help.openTopic(help_topics::kPreview));
+    const HelpViewer::Page page = help.pageFor(help_topics::kPreview);
+    ASSERT_TRUE(page.result) << page.result.message;
 
-    const std::string page = opened();
-    EXPECT_EQ(page, scratch / "cache/wendle/help-topic-48.html");
+    EXPECT_EQ(page.path, scratch / "cache/wendle/help-topic-48.html");
     const std::string url = fileUrl(program + "Wendle Help.html", "topic-48");
     EXPECT_EQ(url.find_first_of("\"<>&' "), std::string::npos);
-    const std::string html = ScratchFolder::readFile(page);
+    const std::string html = ScratchFolder::readFile(page.path);
     EXPECT_NE(html.find("url=" + url + "\""), std::string::npos);
     EXPECT_NE(html.find("location.replace(\"" + url + "\")"), std::string::npos);
     EXPECT_EQ(pathOfFileUrl(url), program + "Wendle Help.html");
 }
 
-TEST_F(HelpViewerTest, TheContentsOpenTheDocumentItself) {
+TEST_F(HelpViewerTest, TheContentsAreTheDocumentItself) {
     ScratchFolder::writeFile(program + "Wendle Help.html", "");
-    ASSERT_TRUE(help.openContents());
-    EXPECT_EQ(opened(), program + "Wendle Help.html");
+    const HelpViewer::Page page = help.pageFor(0);
+    ASSERT_TRUE(page.result);
+    EXPECT_EQ(page.path, program + "Wendle Help.html");
 }
 
-TEST_F(HelpViewerTest, AMissingHelpDocumentIsReportedAndNothingIsOpened) {
-    IoResult result = help.openTopic(help_topics::kBrowserChooser);
-    EXPECT_FALSE(result);
-    EXPECT_EQ(result.message, program + "Wendle Help.html: No such file or directory");
-    EXPECT_FALSE(help.openContents());
-    EXPECT_FALSE(ScratchFolder::exists(opener + ".args"));
+TEST_F(HelpViewerTest, WithoutTheHelpDocumentThereIsNoPage) {
+    for (int topic : {0, help_topics::kBrowserChooser}) {
+        const HelpViewer::Page page = help.pageFor(topic);
+        EXPECT_FALSE(page.result) << topic;
+        EXPECT_EQ(page.result.message, program + "Wendle Help.html: No such file or directory");
+        EXPECT_EQ(page.path, "") << topic;
+    }
+    EXPECT_FALSE(ScratchFolder::exists(scratch / "cache/wendle/help-topic-32.html"));
 }
 
 TEST(HelpTopicAnchor, IsTheTopicNumberWithTwoDigitsAtLeast) {

@@ -21,6 +21,9 @@ RegistryTree treeWithEveryKindOfValue() {
                     RegistryValue::binary({0x07, 0x00, 0x00, 0x00, 0xff, 0x0a, 0x22}));
     tree.writeValue(key + "\\BrowserNames", "Nothing", RegistryValue::binary({}));
     tree.createKey("Software\\Empty key");
+    // A key with no values of its own, whose sub-key spells it otherwise.
+    tree.createKey("Software\\Spelled Once");
+    tree.writeValue("SOFTWARE\\spelled once\\Child", "Value", RegistryValue::integer(1));
     return tree;
 }
 

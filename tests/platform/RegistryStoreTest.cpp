@@ -82,20 +82,58 @@ TEST(RegistryStore, AFileWithBadLinesKeepsItsGoodValues) {
     EXPECT_EQ(ScratchFolder::readFile(file + ".corrupt"), damaged);
 }
 
+// Something that is not a plain file in the store's place gives defaults at
+// once (a named pipe would block an ordinary open for ever) and is never
+// replaced by a flush.
 TEST(RegistryStore, AFileThatCannotBeReadIsNeverOverwritten) {
+    const struct {
+        const char* name;
+        int (*make)(const char* path);
+        bool (*stillThere)(mode_t mode);
+    } cases[] = {
+        {"Folder", [](const char* path) { return ::mkdir(path, 0700); },
+         [](mode_t mode) { return S_ISDIR(mode); }},
+        {"NamedPipe", [](const char* path) { return ::mkfifo(path, 0600); },
+         [](mode_t mode) { return S_ISFIFO(mode); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScratchFolder scratch;
+        const std::string file = scratch / "store.reg";
+        ASSERT_EQ(c.make(file.c_str()), 0);
+
+        RegistryStore store(file);
+        EXPECT_EQ(store.loadState(), RegistryStore::LoadState::Unreadable);
+        EXPECT_NE(store.loadFailure().message.find(file), std::string::npos);
+        store.edit().writeValue("K", "v", RegistryValue::integer(1));
+        IoResult flushed = store.flush();
+        EXPECT_FALSE(flushed);
+        EXPECT_NE(flushed.message.find(file), std::string::npos);
+        struct stat info {};
+        ASSERT_EQ(::lstat(file.c_str(), &info), 0);
+        EXPECT_TRUE(c.stillThere(info.st_mode));
+    }
+}
+
+// A file too large to be ours is set aside whole, and the settings of this
+// and every later run are saved afresh.
+TEST(RegistryStore, AnOversizedFileIsSetAsideAndTheStoreStartsAfresh) {
     ScratchFolder scratch;
     const std::string file = scratch / "store.reg";
-    ASSERT_EQ(::mkdir(file.c_str(), 0700), 0);  // unreadable as a file, even for root
+    ScratchFolder::writeFile(file, std::string(RegistryFileFormat::kHeader) + "\n");
+    const off_t size = off_t(RegistryStore::kSizeLimit) + 1;
+    ASSERT_EQ(::truncate(file.c_str(), size), 0);
 
     RegistryStore store(file);
-    EXPECT_EQ(store.loadState(), RegistryStore::LoadState::Unreadable);
-    store.edit().writeValue("K", "v", RegistryValue::integer(1));
-    IoResult flushed = store.flush();
-    EXPECT_FALSE(flushed);
-    EXPECT_NE(flushed.message.find(file), std::string::npos);
+    EXPECT_EQ(store.loadState(), RegistryStore::LoadState::SetAside);
     struct stat info {};
-    ASSERT_EQ(::stat(file.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    ASSERT_EQ(::stat((file + ".corrupt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_size, size);
+    store.edit().writeValue("K", "v", RegistryValue::integer(7));
+    ASSERT_TRUE(store.flush());
+    RegistryStore again(file);
+    EXPECT_EQ(again.loadState(), RegistryStore::LoadState::Loaded);
+    EXPECT_EQ(again.read().readValue("K", "v"), RegistryValue::integer(7));
 }
 
 TEST(RegistryStore, AFailedWriteLeavesThePreviousFileAndNoTemporaryFile) {

@@ -257,7 +257,11 @@ test('under the pointer: hint, status, message; no hover sound before a gesture'
     background: 'rgb(255, 255, 128)',
     border: 'rgb(0, 0, 0)',
   });
-  assert.strictEqual(shown.status, 'Opens the target below');
+  assert.strictEqual(
+    shown.status,
+    'Target page. Opens the target below',
+    'the message, then the status',
+  );
   assert.strictEqual(shown.politeness, 'polite');
   assert.ok((await textBoxInk(page, view)) > 0, 'the message shows in the text box');
   await checkFace(page, 0, 2);
@@ -320,7 +324,7 @@ test('Tab reaches the buttons in bar order, named by captions, in "On MouseOver"
     await checkFace(page, n, 2);
     if (n === 0) {
       assert.strictEqual(shown.tip?.text, 'Go to the target', 'the hint shows on focus');
-      assert.strictEqual(shown.status, 'Opens the target below');
+      assert.strictEqual(shown.status, 'Target page. Opens the target below');
     }
   }
   await page.close();

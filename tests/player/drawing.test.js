@@ -306,6 +306,8 @@ test('applet parameters: GENERAL, BORDER and TEXT BOX', () => {
       buttons: [],
       textBox: undefined,
       border: undefined,
+      error: null,
+      warnings: [],
     },
   );
   assert.deepStrictEqual(applet.border, {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "RasterPixels.h"
 #include "StartupApplet.h"
 #include "model/Editing.h"
@@ -77,6 +79,91 @@ TEST(AppletPainter, AnAppletTooLargeToDrawIsRefused) {
 
     applet.setClientSize(100, 20);  // smaller than the tool bar strip: no area
     EXPECT_TRUE(renderApplet(applet, 1).isNull());
+}
+
+}  // namespace
+}  // namespace wendle
+
+namespace wendle {
+namespace {
+
+Rect onRaster(const TVelkPanel& face) {
+    return Rect::fromSize(face.left(), face.top() - kToolBarStrip, face.width(), face.height());
+}
+
+// A change of one item, and what it touched: its old and new places.
+struct Change {
+    const char* what;
+    std::function<Rect(TVelkForm&)> apply;  // returns the old place united with the new
+    bool seeThrough = false;                // the second button shows the canvas
+};
+
+TEST(AppletPainter, RepaintingTheOldAndNewPlacesGivesTheWholePicture) {
+    const auto moveFace = [](int ordinal, int dx, int dy, int dw, int dh) {
+        return [=](TVelkForm& applet) {
+            TVelkPanel& face = *applet.statePanel(1, applet.usedSlots()[std::size_t(ordinal)]);
+            const Rect before = onRaster(face);
+            SetSizeXY(applet, applet.usedSlots()[std::size_t(ordinal)], face.left() + dx,
+                      face.top() + dy, face.width() + dw, face.height() + dh);
+            const Rect after = onRaster(face);
+            return Rect{std::min(before.left, after.left), std::min(before.top, after.top),
+                        std::max(before.right, after.right), std::max(before.bottom, after.bottom)};
+        };
+    };
+    const Change changes[] = {
+        {"a button moved right and down", moveFace(0, 7, 3, 0, 0)},
+        {"a button moved up over another", moveFace(2, -4, -20, 0, 0)},
+        {"a button made wider and lower", moveFace(1, 0, 0, 9, -6)},
+        {"a button moved partly out of the applet", moveFace(3, -20, 0, 0, 0)},
+        {"a see-through button moved", moveFace(1, 5, 6, 0, 0), true},
+    };
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.what);
+        TVelkForm applet;
+        testing::buildStartupApplet(applet);
+        applet.setTextBoxVisible(1);
+        if (change.seeThrough) {
+            for (int state = 1; state <= kStateCount; ++state)
+                applet.statePanel(state, applet.usedSlots()[1])->setTransparentBk(true);
+        }
+        Raster shown;
+        ASSERT_TRUE(paintApplet(applet, shown, 1));
+
+        const Rect dirty = change.apply(applet);
+        ASSERT_TRUE(paintApplet(applet, shown, 1, dirty));
+        Raster whole;
+        ASSERT_TRUE(paintApplet(applet, whole, 1));
+        ASSERT_EQ(shown.area(), whole.area());
+        int differing = 0;
+        for (int y = whole.area().top; y < whole.area().bottom; ++y)
+            for (int x = whole.area().left; x < whole.area().right; ++x)
+                differing += shown.pixel(x, y) != whole.pixel(x, y);
+        EXPECT_EQ(differing, 0);
+    }
+}
+
+TEST(AppletPainter, APartialPaintTouchesNothingOutsideItsRectangle) {
+    TVelkForm applet;
+    testing::buildStartupApplet(applet);
+    Raster shown;
+    ASSERT_TRUE(paintApplet(applet, shown, 1));
+    shown.fill(0x00123456);  // what earlier paints left, as far as this paint knows
+    const Rect dirty{10, 20, 40, 50};
+    ASSERT_TRUE(paintApplet(applet, shown, 1, dirty));
+    EXPECT_EQ(boundsOf(shown, 0x00123456, Rect{0, 0, 105, 20}), (Rect{0, 0, 105, 20}));
+    const Rect painted = Rect{0, 0, 105, 131};
+    int outsideChanged = 0, insideKept = 0;
+    for (int y = painted.top; y < painted.bottom; ++y) {
+        for (int x = painted.left; x < painted.right; ++x) {
+            const bool kept = shown.colourAt(x, y) == 0x00123456;
+            if (dirty.contains(x, y))
+                insideKept += kept;
+            else
+                outsideChanged += !kept;
+        }
+    }
+    EXPECT_EQ(outsideChanged, 0);
+    EXPECT_EQ(insideKept, 0);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "image/GifBytes.h"
 #include "image/PictureFiles.h"
+#include "image/PictureLimits.h"
 #include "render/CanvasDrawing.h"
 #include "render/FaceDrawing.h"
 #include "render/LoadImage.h"
@@ -72,13 +74,14 @@ TEST_F(LoadImageFiles, FaceTriesItsPathThenTheFolderAndRemembersWhatItFound) {
         {"no name: the folder itself is no file", "", "", docFolder(), 0, ""},
     };
     for (const Case& c : cases) {
+        const TVelkForm applet;
         TVelkPanel face(0, 1);
         faceDrawing(face).picture =
             std::make_unique<Picture>(9, 1, std::vector<std::uint32_t>(9, 0xFF000000));
         face.setImagePath(c.imagePath);
         face.setImageName(c.imageName);
         face.setModified(false);
-        LoadImage(face, c.folder);
+        LoadImage(applet, face, c.folder);
         EXPECT_EQ(faceWidth(face), c.width) << c.name << " (the old picture always goes)";
         EXPECT_EQ(face.imagePath(), c.foundPath) << c.name;
         EXPECT_TRUE(face.modified()) << c.name;
@@ -123,11 +126,92 @@ TEST_F(LoadImageFiles, AppletNameRelativeToTheCurrentFolder) {
 
 TEST_F(LoadImageFiles, Windows1252NamesFindTheirFiles) {
     writePicture("doc/caf\xC3\xA9.gif", 5);  // the UTF-8 name on disk
+    const TVelkForm applet;
     TVelkPanel face(0, 1);
     face.setImageName("caf\xE9.gif");  // the model's Windows-1252 text
-    LoadImage(face, docFolder());
+    LoadImage(applet, face, docFolder());
     EXPECT_EQ(faceWidth(face), 5);
     EXPECT_EQ(face.imagePath(), docFolder() + "caf\xE9.gif");
+}
+
+// Pictures at the limit of one picture (4096 x 4096), four of which fill
+// the document's budget: 35 bytes each on disk.
+class PictureBudgets : public LoadImageFiles {
+  protected:
+    void SetUp() override {
+        LoadImageFiles::SetUp();
+        for (const char* name : {"big1.gif", "big2.gif", "big3.gif", "big4.gif"})
+            testing::writeBytes(folder / "doc" / name, testing::gifScreenBomb(4096, 4096));
+        testing::writeBytes(folder / "doc/bomb.gif", testing::gifScreenBomb(8192, 8192));
+    }
+    LoadImageReport loadFace(TVelkForm& applet, int slot, const std::string& name) {
+        TVelkPanel& face = *applet.statePanel(1, slot);
+        face.setImageName(name);
+        face.setImagePath("");
+        return LoadImage(applet, face, docFolder());
+    }
+};
+
+TEST_F(PictureBudgets, OnePictureBeyondItsOwnIsRefusedWithTheLimitNamed) {
+    TVelkForm applet;
+    applet.setImageName("bomb.gif");
+    const LoadImageReport report = LoadImage(applet, docFolder());
+    EXPECT_EQ(findCanvasDrawing(applet)->picture, nullptr);
+    EXPECT_TRUE(report.refusedByLimit());
+    EXPECT_EQ(report.message,
+              "'bomb.gif' is not shown: it is 8192 x 8192 pixels, and one picture may have at "
+              "most 16,777,216 pixels");
+
+    // Failures that were never worth a word stay quiet.
+    for (const char* name : {"broken.gif", "missing.gif", "three.jpeg"}) {
+        applet.setImageName(name);
+        EXPECT_FALSE(LoadImage(applet, docFolder()).refusedByLimit()) << name;
+    }
+}
+
+TEST_F(PictureBudgets, AllPicturesOfADocumentShareOneBudget) {
+    TVelkForm applet;
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(applet.CreateMenuItem().ok());
+    const std::vector<int> used = applet.usedSlots();
+
+    applet.setImageName("big1.gif");
+    EXPECT_EQ(LoadImage(applet, docFolder()).problem, PictureProblem::None);
+    EXPECT_EQ(loadFace(applet, used[0], "big2.gif").problem, PictureProblem::None);
+    EXPECT_EQ(loadFace(applet, used[1], "big3.gif").problem, PictureProblem::None);
+    EXPECT_EQ(loadFace(applet, used[2], "big4.gif").problem, PictureProblem::None);
+    EXPECT_EQ(documentPicturePixels(applet), kDocumentPixelBudget);
+
+    // Full: even the smallest picture is refused, and says why.
+    const LoadImageReport refused = loadFace(applet, used[3], "one.gif");
+    EXPECT_EQ(refused.problem, PictureProblem::DocumentBudget);
+    EXPECT_EQ(refused.message,
+              "'one.gif' is not shown: it is 1 x 1 pixels, and all the pictures of a document "
+              "together may have at most 67,108,864 pixels");
+    EXPECT_EQ(faceWidth(*applet.statePanel(1, used[3])), 0);
+
+    // A picture replaced gives its pixels back; one reloaded does not count twice.
+    EXPECT_EQ(loadFace(applet, used[0], "missing.gif").problem, PictureProblem::None);
+    EXPECT_EQ(loadFace(applet, used[3], "one.gif").problem, PictureProblem::None);
+    EXPECT_EQ(faceWidth(*applet.statePanel(1, used[3])), 1);
+    EXPECT_EQ(loadFace(applet, used[2], "big4.gif").problem, PictureProblem::None);
+}
+
+TEST_F(PictureBudgets, AChosenFileIsCheckedBeforeItIsTaken) {
+    testing::writeBytes(folder / "doc/fake.gif", {'t', 'e', 'x', 't', '\n'});
+    struct Case {
+        const char* name;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"fake.gif", "'fake.gif' is not a GIF or JPEG picture (it does not begin like one)"},
+        {"bomb.gif",
+         "'bomb.gif' is not shown: it is 8192 x 8192 pixels, and one picture may have at most "
+         "16,777,216 pixels"},
+        {"one.gif", ""},
+        {"missing.gif", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(chosenPictureProblem(folder / "doc" / c.name), c.message) << c.name;
 }
 
 }  // namespace

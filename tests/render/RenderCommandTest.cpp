@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "StartupApplet.h"
+#include "image/GifBytes.h"
 #include "image/PictureFiles.h"
 
 namespace wendle {
@@ -52,9 +53,10 @@ TEST_F(RenderCommand, StartupDocumentGivesThePreviewsPicture) {
     EXPECT_NE(testing::colourAt(hover, 7, 9), 0x00FFFFFFu) << "button 1 unmarked";
 }
 
-TEST_F(RenderCommand, PicturesAreFoundBesideTheDocument) {
-    // The start-up document with a tiled background picture whose stored
-    // path is stale: the picture lies beside the document instead.
+// The start-up document with a tiled background picture whose stored path
+// is stale, written as docs/NAME.wdf: the picture is looked for beside it.
+void writeWithBackground(const ScratchFolder& folder, const std::string& name,
+                         const std::string& picture) {
     std::vector<unsigned char> text = testing::readBytes(folder / "start.wdf");
     std::string document(text.begin(), text.end());
     std::vector<std::string> lines;
@@ -65,18 +67,38 @@ TEST_F(RenderCommand, PicturesAreFoundBesideTheDocument) {
             break;
     }
     ASSERT_GT(lines.size(), 14u);
-    lines[9] = "tile.gif";         // imageName
-    lines[10] = "/gone/tile.gif";  // imagePath
-    lines[13] = "4";               // imageStyle: Tile
+    lines[9] = picture;              // imageName
+    lines[10] = "/gone/" + picture;  // imagePath
+    lines[13] = "4";                 // imageStyle: Tile
     std::string patched;
     for (const std::string& line : lines) patched += line + "\r\n";
     std::filesystem::create_directories(folder / "docs");
-    testing::writeBytes(folder / "docs/pic.wdf", {patched.begin(), patched.end()});
+    testing::writeBytes(folder / "docs" / (name + ".wdf"), {patched.begin(), patched.end()});
+}
+
+TEST_F(RenderCommand, PicturesAreFoundBesideTheDocument) {
+    writeWithBackground(folder, "pic", "tile.gif");
     testing::writeGif(folder / "docs/tile.gif", 1, 1, {0xFF0000}, std::vector<std::uint8_t>{0});
 
     ASSERT_EQ(cli({"render", path("docs/pic.wdf"), path("pic.png")}).status, 0);
     const QImage image(path("pic.png"), "PNG");
     EXPECT_EQ(testing::colourAt(image, 50, 125), 0x000000FFu) << "red canvas under the buttons";
+}
+
+TEST_F(RenderCommand, APictureBeyondTheLimitsIsLeftOutAndNamed) {
+    // 35 bytes that would take 256 MiB.
+    writeWithBackground(folder, "bomb", "bomb.gif");
+    testing::writeBytes(folder / "docs/bomb.gif", testing::gifScreenBomb(8192, 8192));
+
+    const CliRun run = cli({"render", path("docs/bomb.wdf"), path("bomb.png")});
+    ASSERT_EQ(run.status, 0) << run.errors;
+    const std::string message =
+        "wendle-cli render: 'bomb.gif' is not shown: it is 8192 x 8192 pixels, and one picture "
+        "may have at most 16,777,216 pixels\n";
+    EXPECT_NE(run.errors.find(message), std::string::npos) << run.errors;
+    ASSERT_EQ(cli({"render", path("start.wdf"), path("plain.png")}).status, 0);
+    EXPECT_EQ(QImage(path("bomb.png"), "PNG"), QImage(path("plain.png"), "PNG"))
+        << "drawn as the document without a picture";
 }
 
 TEST_F(RenderCommand, FailuresWriteNothingAndKeepAnOlderPicture) {

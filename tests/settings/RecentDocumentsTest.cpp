@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
+#include <functional>
 
 #include "FakeWindow.h"
+#include "platform/AtomicFile.h"
+#include "platform/RegistryStore.h"
 #include "platform/ScratchFolder.h"
 #include "settings/CommaText.h"
 #include "settings/ProgramSettings.h"
@@ -100,6 +106,88 @@ TEST_F(RecentDocumentsTest, TenDocumentsShowNineAndTheSameNineAfterARestart) {
     restart();
     EXPECT_EQ(settings->MRUList(), newestFirst);
     EXPECT_EQ(captions(), shown);
+}
+
+// A settings file cut inside the list (a full disk, a crash) keeps the
+// entries that were stored whole, and the damaged file is kept aside.
+TEST_F(RecentDocumentsTest, AListCutShortKeepsItsCompleteEntries) {
+    const std::string newest = document("newest.wdf");
+    const std::string middle = document("middle one.wdf");
+    settings->AddMRUItem(document("oldest.wdf"));
+    settings->AddMRUItem(middle);
+    settings->AddMRUItem(newest);
+    ASSERT_TRUE(settings->save());
+    settings.reset();
+
+    const std::string file =
+        platform::RegistryStore::filePathFor(platform::RegistryRoot::LocalMachine);
+    std::string text = ScratchFolder::readFile(file);
+    const std::size_t value = text.find("\"MRUList\"=hex:");
+    ASSERT_NE(value, std::string::npos);
+    // The bytes of the middle entry's name, as the value line spells them.
+    std::string hex;
+    for (const char c : std::string("middle one")) {
+        static const char digits[] = "0123456789abcdef";
+        hex += std::string{',', digits[std::uint8_t(c) >> 4], digits[c & 15]};
+    }
+    const std::size_t middleAt = text.find(hex, value);
+    ASSERT_NE(middleAt, std::string::npos);
+    for (const std::size_t cut : {middleAt + 5, middleAt + 7}) {  // at a byte and inside one
+        SCOPED_TRACE(cut);
+        const std::string damaged = text.substr(0, cut);
+        ScratchFolder::writeFile(file, damaged);
+        start();
+        EXPECT_EQ(settings->MRUList(), Items{newest});
+        settings->AddMRUItem(middle);
+        ASSERT_TRUE(settings->save());
+        EXPECT_EQ(ScratchFolder::readFile(file + ".corrupt"), damaged);
+        settings.reset();
+    }
+    start();
+}
+
+// A settings file that cannot be used never blocks or ends the start: the
+// window starts with its defaults and the user is told.
+TEST(SettingsFile, ThatCannotBeUsedGivesDefaultsAndAMessage) {
+    const struct {
+        const char* name;
+        std::function<void(const std::string& file)> make;
+        std::function<std::string(const std::string& file)> message;
+    } cases[] = {
+        {"NamedPipe", [](const std::string& file) { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); },
+         [](const std::string& file) {
+             return file + ": Not a regular file. The settings start from their defaults.";
+         }},
+        {"Oversized",
+         [](const std::string& file) {
+             ScratchFolder::writeFile(file, "Wendle Registry Version 1\n");
+             ASSERT_EQ(::truncate(file.c_str(), 17 << 20), 0);
+         },
+         [](const std::string& file) {
+             return file + " is too large to be a settings file; it was set aside as " + file +
+                    ".corrupt. The settings start from their defaults.";
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // The scratch folder stands in for the user's config folder: only
+        // from here on does the store's path point inside it.
+        ScratchFolder scratch;
+        const std::string file =
+            platform::RegistryStore::filePathFor(platform::RegistryRoot::LocalMachine);
+        ASSERT_EQ(file.rfind(scratch.path(), 0), 0u) << file;
+        ASSERT_TRUE(platform::makeFolders(platform::folderOf(file)));
+        c.make(file);
+        FakeWindow window = testing::freshMainWindow();
+        auto settings = createAppSettings(window);
+        std::vector<std::string> told;
+        settings->OnStoreProblem = [&](TPSettings&, const std::string& message) {
+            told.push_back(message);
+        };
+        settings->restore();
+        EXPECT_EQ(told, std::vector<std::string>{c.message(file)});
+        EXPECT_TRUE(settings->MRUList().empty());
+    }
 }
 
 TEST_F(RecentDocumentsTest, TheListIsStoredAsAStringListValue) {

@@ -33,7 +33,7 @@ function appletBlock(document) {
 function pageText(blockLines, extraBody = []) {
   return [
     '<html>',
-    '  <body bgcolor="#000000">',
+    '  <body bgcolor="#000000" text="#FFFFFF" link="#8AB4F8" vlink="#C58AF9" alink="#FFD54F">',
     '    <p align="center">',
     ...blockLines.map((line) => `      ${line}`),
     '    </p>',

@@ -1,0 +1,83 @@
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Command.h"
+#include "DocumentIo.h"
+#include "document/AppletDocumentHost.h"
+#include "platform/Folders.h"
+#include "render/HeadlessGui.h"
+#include "render/LoadImage.h"
+#include "web/WebExport.h"
+
+namespace wendle::cli {
+
+namespace {
+
+int runWeb(const std::vector<std::string>& args);
+
+const Command kWeb{
+    "web",
+    "web DOC.wdf OUTDIR",
+    "write the bar for the web: index.html, stylesheet, picture, script and sounds",
+    runWeb,
+};
+const CommandRegistration registration{kWeb};
+
+// The bar is drawn from the document's pictures, found as Open finds them.
+// A picture refused by a limit is left out and said once.
+class PictureLoadingHost : public document::AppletDocumentHost {
+  public:
+    void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override {
+        note(LoadImage(applet, fallbackFolder));
+    }
+    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
+                        const std::string& fallbackFolder) override {
+        note(LoadImage(applet, panel, fallbackFolder));
+    }
+
+  private:
+    void note(const LoadImageReport& report) {
+        if (!report.refusedByLimit() || told_.count(report.message))
+            return;
+        told_.insert(report.message);
+        std::fprintf(stderr, "wendle-cli web: %s\n", report.message.c_str());
+    }
+    std::set<std::string> told_;
+};
+
+int runWeb(const std::vector<std::string>& args) {
+    std::vector<std::string> files;
+    for (const std::string& arg : args) {
+        if (arg.size() > 1 && arg[0] == '-')
+            return usageError(kWeb, "unknown option '" + arg + "'");
+        files.push_back(arg);
+    }
+    if (files.size() != 2)
+        return usageError(kWeb, "needs a document and an output folder");
+
+    HeadlessGui gui;
+    PictureLoadingHost host;
+    if (!readForCommand(files[0], host))
+        return 1;
+    web::WebExportReport report;
+    const auto problem =
+        web::exportForWeb(host.applet(), files[1], platform::programFolder(), report);
+    for (const std::string& sound : report.missing)
+        std::fprintf(stderr, "wendle-cli web: the sound '%s' was not found\n", sound.c_str());
+    for (const std::string& sound : report.refused)
+        std::fprintf(stderr,
+                     "wendle-cli web: '%s' was not published: it is not a sound with the .snd "
+                     "header\n",
+                     sound.c_str());
+    if (problem) {
+        std::fprintf(stderr, "wendle-cli web: %s\n", problem->c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+}  // namespace wendle::cli

@@ -1,0 +1,69 @@
+#!/bin/sh
+# wendle-cli starts without the GUI library for every command that does not
+# draw, and hands drawing commands to its drawing program:
+#   libraries.sh WENDLE_CLI
+cli="$1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+    echo "FAILED: $*"
+    failures=$((failures + 1))
+}
+
+# loads_gui COMMAND...: runs the command with the dynamic loader reporting
+# every library it loads, in every process the command becomes; true when
+# QtGui was among them. The command's status is left in $status.
+loads_gui() {
+    rm -f "$work"/ld.*
+    LD_DEBUG=libs LD_DEBUG_OUTPUT="$work/ld" "$@" >"$work/out" 2>"$work/err"
+    status=$?
+    cat "$work"/ld.* | grep -q "libQt6Gui"
+}
+
+"$cli" new --buttons 3 "$work/doc.wdf" || fail "new"
+mkdir "$work/tree" && : >"$work/tree/a.wdf"
+
+# Each command that does not draw, with its expected status.
+while read -r want args; do
+    # Split into words, but a mask is for the command, not the shell.
+    set -f
+    # shellcheck disable=SC2086
+    set -- $args
+    set +f
+    if loads_gui "$cli" "$@"; then
+        fail "'$args' loaded QtGui"
+    fi
+    [ "$status" = "$want" ] || fail "'$args' exited $status, not $want: $(cat "$work/err")"
+done <<TABLE
+0 --version
+0 --help
+2 nosuchcommand
+0 new $work/new.wdf
+0 html $work/doc.wdf
+0 convert $work/doc.wdf $work/converted.wdf
+0 find $work/tree *.wdf
+TABLE
+
+# A drawing command does load it (so the check above sees QtGui when it is
+# there), and its output and status are the drawing program's.
+loads_gui "$cli" render "$work/doc.wdf" "$work/doc.png" || fail "render without QtGui?"
+[ "$status" = 0 ] || fail "render exited $status: $(cat "$work/err")"
+[ -s "$work/doc.png" ] || fail "render wrote no picture"
+"$cli" render "$work/doc.wdf" 2>"$work/err"
+status=$?
+[ "$status" = 2 ] || fail "render with one file exited $status, not 2"
+grep -q "usage: wendle-cli render" "$work/err" || fail "no usage from render: $(cat "$work/err")"
+"$cli" --help | grep -q "^  render DOC.wdf OUT.png" || fail "--help does not list render"
+
+# Without its drawing program beside it, the tool says so and fails.
+mkdir "$work/alone" && cp "$cli" "$work/alone/"
+"$work/alone/$(basename "$cli")" render "$work/doc.wdf" "$work/alone.png" 2>"$work/err"
+status=$?
+[ "$status" = 1 ] || fail "render without the drawing program exited $status, not 1"
+grep -q "cannot start .*wendle-cli-draw" "$work/err" || fail "no message: $(cat "$work/err")"
+[ ! -e "$work/alone.png" ] || fail "a picture appeared without the drawing program"
+
+[ "$failures" = 0 ] && echo "all passed"
+exit "$failures"
