@@ -498,7 +498,6 @@ void TmainWindow::addRecentDocument(const QString& path) {
 
 void TmainWindow::loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) {
     pictureMessages_->note(LoadImage(applet, fallbackFolder));
-    applet.setModif(true);
 }
 
 void TmainWindow::loadStateImage(TVelkForm& applet, TVelkPanel& panel,

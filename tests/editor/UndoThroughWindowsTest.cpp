@@ -159,6 +159,9 @@ const Gesture kGestures[] = {
      [](auto& t) { t.action("deleteMenuItem")->trigger(); }},
     {"align",
      [](auto& t) {
+         // A narrower middle button: the right sides differ.
+         const TVelkPanel& middle = *t.applet().statePanel(1, 1);
+         SetSizeXY(t.applet(), 1, middle.left(), middle.top(), 60, middle.height());
          t.select({0, 1, 3});
      },
      [](auto& t) { t.main->buttonsTab()->alignButtons(AlignEdge::RightSides); }},
