@@ -1,6 +1,6 @@
 'use strict';
-// Just enough PNG for comparing pictures: 8-bit greyscale, RGB and RGBA
-// (with or without alpha), not interlaced, read into 0xRRGGBB pixels; and
+// Just enough PNG for comparing pictures: 8-bit greyscale, RGB, RGBA and
+// palette (with or without alpha), not interlaced, read into 0xRRGGBB pixels; and
 // RGB written back for pictures of the differences.
 
 const zlib = require('node:zlib');
@@ -42,6 +42,7 @@ function readPng(bytes) {
   let pos = 8;
   let header = null;
   const idat = [];
+  let palette = null;
   while (pos < bytes.length) {
     const length = bytes.readUInt32BE(pos);
     const type = bytes.toString('latin1', pos + 4, pos + 8);
@@ -55,11 +56,13 @@ function readPng(bytes) {
         interlace: body[12],
       };
     }
+    if (type === 'PLTE') palette = body;
     if (type === 'IDAT') idat.push(body);
     pos += 12 + length;
   }
-  const channels = { 0: 1, 2: 3, 4: 2, 6: 4 }[header?.colourType];
-  if (!header || header.depth !== 8 || !channels || header.interlace) {
+  const channels = { 0: 1, 2: 3, 3: 1, 4: 2, 6: 4 }[header?.colourType];
+  const indexed = header?.colourType === 3;
+  if (!header || header.depth !== 8 || !channels || header.interlace || (indexed && !palette)) {
     throw new Error('PNG kind not supported');
   }
   const { width, height } = header;
@@ -67,7 +70,13 @@ function readPng(bytes) {
   const pixels = new Uint32Array(width * height);
   for (let i = 0; i < pixels.length; i++) {
     const p = i * channels;
-    pixels[i] = channels < 3 ? raw[p] * 0x010101 : (raw[p] << 16) | (raw[p + 1] << 8) | raw[p + 2];
+    if (indexed) {
+      const q = raw[p] * 3;
+      if (q + 2 >= palette.length) throw new Error('PNG palette index out of range');
+      pixels[i] = (palette[q] << 16) | (palette[q + 1] << 8) | palette[q + 2];
+    } else {
+      pixels[i] = channels < 3 ? raw[p] * 0x010101 : (raw[p] << 16) | (raw[p + 1] << 8) | raw[p + 2];
+    }
   }
   return { width, height, pixels };
 }
