@@ -4,6 +4,7 @@
 
 #include "Command.h"
 #include "DocumentIo.h"
+#include "PictureLoadingHost.h"
 #include "accessibility/AccessibilityCheck.h"
 #include "accessibility/FindingText.h"
 #include "accessibility/Messages.h"
@@ -24,19 +25,6 @@ const Command kCheck{
     runCheck,
 };
 const CommandRegistration registration{kCheck};
-
-// Captions are measured over the pictures under them, so the document is
-// read as Open reads it, pictures included.
-class PictureLoadingHost : public document::AppletDocumentHost {
-  public:
-    void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override {
-        LoadImage(applet, fallbackFolder);
-    }
-    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
-                        const std::string& fallbackFolder) override {
-        LoadImage(applet, panel, fallbackFolder);
-    }
-};
 
 int runCheck(const std::vector<std::string>& args) {
     std::string path;
@@ -59,6 +47,8 @@ int runCheck(const std::vector<std::string>& args) {
     PictureLoadingHost host;
     if (!readForCommand(path, host))
         return 1;
+    for (const std::string& message : host.refusedPictures())
+        std::fprintf(stderr, "wendle-cli check: %s\n", message.c_str());
     const auto findings = accessibility::checkApplet(host.applet());
     if (json) {
         std::fputs(accessibility::findingsJson(findings).c_str(), stdout);

@@ -7,6 +7,7 @@
 
 #include "Command.h"
 #include "DocumentIo.h"
+#include "PictureLoadingHost.h"
 #include "document/AppletDocumentHost.h"
 #include "document/DocumentReader.h"
 #include "model/Editing.h"
@@ -29,30 +30,6 @@ const Command kRender{
     runRender,
 };
 const CommandRegistration registration{kRender};
-
-// Reads a document as Open does, pictures included: a picture not found at
-// its path is looked for beside the document. A picture refused by a limit
-// is drawn as none, and said once however many faces name it.
-class PictureLoadingHost : public document::AppletDocumentHost {
-  public:
-    void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override {
-        note(LoadImage(applet, fallbackFolder));
-    }
-    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
-                        const std::string& fallbackFolder) override {
-        note(LoadImage(applet, panel, fallbackFolder));
-    }
-    const std::vector<std::string>& refusedPictures() const { return refused_; }
-
-  private:
-    void note(const LoadImageReport& report) {
-        if (report.refusedByLimit() &&
-            std::find(refused_.begin(), refused_.end(), report.message) == refused_.end()) {
-            refused_.push_back(report.message);
-        }
-    }
-    std::vector<std::string> refused_;
-};
 
 // A whole non-negative decimal number below 1000, or -1.
 int parseNumber(const std::string& text) {

@@ -1,10 +1,10 @@
 #include <cstdio>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "Command.h"
 #include "DocumentIo.h"
+#include "PictureLoadingHost.h"
 #include "document/AppletDocumentHost.h"
 #include "platform/Folders.h"
 #include "render/HeadlessGui.h"
@@ -25,28 +25,6 @@ const Command kWeb{
 };
 const CommandRegistration registration{kWeb};
 
-// The bar is drawn from the document's pictures, found as Open finds them.
-// A picture refused by a limit is left out and said once.
-class PictureLoadingHost : public document::AppletDocumentHost {
-  public:
-    void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override {
-        note(LoadImage(applet, fallbackFolder));
-    }
-    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
-                        const std::string& fallbackFolder) override {
-        note(LoadImage(applet, panel, fallbackFolder));
-    }
-
-  private:
-    void note(const LoadImageReport& report) {
-        if (!report.refusedByLimit() || told_.count(report.message))
-            return;
-        told_.insert(report.message);
-        std::fprintf(stderr, "wendle-cli web: %s\n", report.message.c_str());
-    }
-    std::set<std::string> told_;
-};
-
 int runWeb(const std::vector<std::string>& args) {
     std::vector<std::string> files;
     for (const std::string& arg : args) {
@@ -61,6 +39,8 @@ int runWeb(const std::vector<std::string>& args) {
     PictureLoadingHost host;
     if (!readForCommand(files[0], host))
         return 1;
+    for (const std::string& message : host.refusedPictures())
+        std::fprintf(stderr, "wendle-cli web: %s\n", message.c_str());
     web::WebExportReport report;
     const auto problem =
         web::exportForWeb(host.applet(), files[1], platform::programFolder(), report);

@@ -151,8 +151,8 @@ bool fileFitsRole(const std::string& path, FileRole role) {
     if (fd < 0)
         return false;
     struct stat info {};
-    const bool fits = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-                      hasSignature(readHead(fd, 8), role);
+    const bool fits =
+        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && hasSignature(readHead(fd, 8), role);
     ::close(fd);
     return fits;
 }
