@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
-    window->startUp(arguments);
+    window->documentCommands().startUp(arguments);
     window->showCentred();
     wendle::FirstPaintExit::watchIfAsked({window->centralWidget(), window->preview()->view()});
     return app.exec();

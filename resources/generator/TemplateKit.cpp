@@ -142,8 +142,6 @@ void applyTextBox(TVelkForm& applet, const TextBox& box) {
         // Where a hidden text box is parked, so that nothing of it shows.
         panel.setBounds(-1, kToolBarStrip, 1, 1);
     }
-    panel.bkColor = box.background;
-    panel.fontColor = box.text;
     applet.setTextBoxBounds(Bounds{panel.left, panel.top, panel.width, panel.height});
 }
 

@@ -30,7 +30,6 @@ void applyEdit(TVelkForm& applet, const Edit& edit) {
             break;
         case P::TextBoxTextColor:
             applet.setTextBoxTextColor(edit.colour);
-            applet.textBox().fontColor = edit.colour;
             break;
     }
     applet.setModified(true);

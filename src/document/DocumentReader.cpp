@@ -149,8 +149,6 @@ void readTextBox(FieldReader& in, TVelkForm& applet) {
 
     TvelkTextBox& box = applet.textBox();
     box.setBounds(bounds.left, bounds.top, bounds.width, bounds.height);
-    box.bkColor = applet.textBoxBkColor();
-    box.fontColor = applet.textBoxTextColor();
     // Only a size of the table reaches the panel; the refill then turns it
     // into the preview's point size.
     if (previewPointSize(applet.textBoxFontSize()))
@@ -185,6 +183,7 @@ ReadResult readVersioned(std::string_view text, const std::string& path, Documen
     session.finish(true);
     ReadResult result{ReadOutcome::Read, {}, false};
     for (const std::string& note : session.notes()) result = tell(host, result, note);
+    result.asWritten = layout.offset == 0 && result.messages.empty();
     return result;
 }
 

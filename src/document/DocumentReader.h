@@ -24,6 +24,10 @@ struct ReadResult {
     std::vector<std::string> messages;
     // The "different version" warning was shown (older layout).
     bool differentVersion = false;
+    // A document of the current version was read whole, with nothing to
+    // report: the applet holds what the file holds, so it has no unsaved
+    // changes. Older versions and repaired files still differ from it.
+    bool asWritten = false;
     bool succeeded() const {
         return outcome == ReadOutcome::Read || outcome == ReadOutcome::Imported;
     }

@@ -147,8 +147,13 @@ void DocumentLifecycle::reopen(const std::string& path) {
 }
 
 bool DocumentLifecycle::openFile(const std::string& path) {
-    if (!readIntoFreshApplet(path).succeeded())
+    const ReadResult result = readIntoFreshApplet(path);
+    if (!result.succeeded())
         return false;
+    // The reader's setters mark the applet changed; a document that holds
+    // exactly what its file holds has nothing to save.
+    if (result.asWritten)
+        host_.currentApplet().setModified(false);
     lastOpenFolder_ = folderOf(path);
     return true;
 }

@@ -8,12 +8,15 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 #include <map>
 
 #include "accessibility/FindingText.h"
 #include "accessibility/Fixes.h"
 #include "editor/AccessibilityMonitor.h"
 #include "editor/AccessibilityTexts.h"
+#include "editor/AppletDocument.h"
+#include "editor/EditTexts.h"
 #include "editor/Preview.h"
 #include "editor/Properties.h"
 #include "editor/main.h"
@@ -174,27 +177,36 @@ void AccessibilityWindow::currentChanged() {
 void AccessibilityWindow::showFinding(const Finding& finding) {
     if (finding.subject != Subject::Button)
         return;
-    TVelkForm& applet = main_.applet();
-    if (!applet.statePanel(1, finding.slot))
+    AppletDocument& document = main_.document();
+    if (!document.applet().statePanel(1, finding.slot))
         return;
-    UnselectAll(applet);
-    SelectOneItem(applet, finding.slot);
+    document.selectOnly(finding.slot);
     // The preview shows the first state edits go to: the finding's alone.
     if (finding.state >= 1 && finding.state <= kStateCount) {
-        auto& active = applet.activeStates();
+        std::array<bool, kStateCount> active{};
         for (int state = 1; state <= kStateCount; ++state)
             active[std::size_t(state - 1)] = state == finding.state;
-        applet.showActiveStates();
+        document.setActiveStates(active);
         main_.properties()->setApplyToAllStates(false);
     }
     main_.updatePropertiesWindow();
     main_.repaintPreview();
 }
 
-void AccessibilityWindow::applyEdits(const accessibility::Fix& fix) {
+void AccessibilityWindow::applyEdits(const accessibility::Fix& fix, const QString& name) {
     if (fix.edits.empty())
         return;
-    accessibility::applyFix(main_.applet(), fix);
+    // One command however many edits the fix makes: one undo takes it back.
+    EditScope scope;
+    for (const accessibility::Edit& edit : fix.edits) {
+        if (edit.property == accessibility::Edit::Property::TextBoxTextColor)
+            scope.form = true;
+        else if (std::find(scope.buttonSlots.begin(), scope.buttonSlots.end(), edit.slot) ==
+                 scope.buttonSlots.end())
+            scope.buttonSlots.push_back(edit.slot);
+    }
+    main_.document().edit(name, scope,
+                          [&fix](TVelkForm& applet) { accessibility::applyFix(applet, fix); });
     main_.updatePropertiesWindow();
     main_.UpDateGeneralWindow();
     main_.repaintPreview();
@@ -204,11 +216,11 @@ void AccessibilityWindow::applyEdits(const accessibility::Fix& fix) {
 void AccessibilityWindow::fixCurrent() {
     const Finding* finding = currentFinding();
     if (finding && finding->fix)
-        applyEdits(accessibility::Fix(*finding->fix));
+        applyEdits(accessibility::Fix(*finding->fix), texts::edit::kAccessibilityFix);
 }
 
 void AccessibilityWindow::fixAll() {
-    applyEdits(accessibility::combinedFix(monitor_.findings()));
+    applyEdits(accessibility::combinedFix(monitor_.findings()), texts::edit::kAccessibilityFixAll);
 }
 
 }  // namespace wendle

@@ -38,7 +38,8 @@ class AccessibilityWindow : public QWidget {
     void rebuild();
     void currentChanged();
     void showFinding(const accessibility::Finding& finding);
-    void applyEdits(const accessibility::Fix& fix);
+    // Applies a fix as one edit named name.
+    void applyEdits(const accessibility::Fix& fix, const QString& name);
     QTreeWidgetItem* itemOf(std::size_t index) const;
 
     TmainWindow& main_;

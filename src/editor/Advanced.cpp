@@ -12,6 +12,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editor/AppletDocument.h"
+#include "editor/EditTexts.h"
 #include "editor/Encoding.h"
 #include "editor/GeneralTexts.h"
 #include "editor/GeneralWidgets.h"
@@ -115,9 +117,10 @@ void TAdvancedWindow::showEvent(QShowEvent* event) {
 void TAdvancedWindow::mAltHTMLChange() {
     if (updatingControls())
         return;
-    TVelkForm& applet = main_.applet();
-    applet.setModified(true);
-    applet.setAltHTML(fromQString(singleLine(mAltHTML_->toPlainText())));
+    const std::string html = fromQString(singleLine(mAltHTML_->toPlainText()));
+    main_.document().editForm(
+        texts::edit::kChangeApplet, [&html](FormValues& applet) { applet.altHTML = html; },
+        "mAltHTML");
 }
 
 void TAdvancedWindow::eLoadingMessageChange(const QString& text) {
@@ -127,21 +130,22 @@ void TAdvancedWindow::eLoadingMessageChange(const QString& text) {
     // double quote would end it early.
     if (main_.checkCharacters2(text))
         return;
-    TVelkForm& applet = main_.applet();
-    applet.setModified(true);
-    applet.setLoadText(fromQString(singleLine(text)));
+    const std::string loadText = fromQString(singleLine(text));
+    main_.document().editForm(
+        texts::edit::kChangeApplet, [&loadText](FormValues& applet) { applet.loadText = loadText; },
+        "eLoadingMessage");
 }
 
 void TAdvancedWindow::bFontColorClick() {
-    TVelkForm& applet = main_.applet();
-    applet.setModified(true);
-    applet.setLoadFontColor(main_.getColor(applet.loadFontColor()));
+    const Colour colour = main_.getColor(main_.applet().loadFontColor());
+    main_.document().editForm(texts::edit::kChangeApplet,
+                              [colour](FormValues& applet) { applet.loadFontColor = colour; });
 }
 
 void TAdvancedWindow::bBackgroundColorClick() {
-    TVelkForm& applet = main_.applet();
-    applet.setModified(true);
-    applet.setLoadBkColor(main_.getColor(applet.loadBkColor()));
+    const Colour colour = main_.getColor(main_.applet().loadBkColor());
+    main_.document().editForm(texts::edit::kChangeApplet,
+                              [colour](FormValues& applet) { applet.loadBkColor = colour; });
 }
 
 }  // namespace wendle

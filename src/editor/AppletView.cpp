@@ -4,8 +4,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "editor/AppletDocument.h"
+#include "editor/EditActions.h"
+#include "editor/EditTexts.h"
 #include "editor/GeneralTab.h"
 #include "editor/main.h"
+#include "model/AppletEdits.h"
 #include "model/Editing.h"
 #include "model/VelkForm.h"
 #include "render/AppletPainter.h"
@@ -62,11 +66,14 @@ QRect resized(const QRect& start, HitZone zone, QPoint delta) {
 
 }  // namespace
 
-AppletView::AppletView(TmainWindow& main, TVelkForm& applet, QWidget* parent)
-    : QWidget(parent), main_(main), applet_(applet) {
+AppletView::AppletView(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(main) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+TVelkForm& AppletView::applet() const {
+    return main_.applet();
 }
 
 QPoint AppletView::toClient(QPoint widget) const {
@@ -74,12 +81,12 @@ QPoint AppletView::toClient(QPoint widget) const {
 }
 
 int AppletView::buttonAt(QPoint client) const {
-    const int shown = applet_.shownState();
+    const int shown = applet().shownState();
     if (shown == 0)
         return -1;
-    const auto& order = applet_.stackingOrder();
+    const auto& order = applet().stackingOrder();
     for (auto slot = order.rbegin(); slot != order.rend(); ++slot) {
-        const TVelkPanel* face = applet_.statePanel(shown, *slot);
+        const TVelkPanel* face = applet().statePanel(shown, *slot);
         if (face && face->visible() &&
             QRect(face->left(), face->top(), face->width(), face->height()).contains(client)) {
             return *slot;
@@ -89,17 +96,17 @@ int AppletView::buttonAt(QPoint client) const {
 }
 
 bool AppletView::textBoxAt(QPoint client) const {
-    const TvelkTextBox& box = applet_.textBox();
-    return applet_.textBoxVisible() &&
+    const TvelkTextBox& box = applet().textBox();
+    return applet().textBoxVisible() &&
            QRect(box.left, box.top, box.width, box.height).contains(client);
 }
 
 QRect AppletView::boundsOf(Target target, int slot) const {
     if (target == Target::TextBox) {
-        const TvelkTextBox& box = applet_.textBox();
+        const TvelkTextBox& box = applet().textBox();
         return QRect(box.left, box.top, box.width, box.height);
     }
-    const TVelkPanel& face = *applet_.statePanel(1, slot);
+    const TVelkPanel& face = *applet().statePanel(1, slot);
     return QRect(face.left(), face.top(), face.width(), face.height());
 }
 
@@ -108,7 +115,7 @@ void AppletView::paintEvent(QPaintEvent* event) {
     // Only what the window repaints is drawn again; the raster keeps the
     // rest from earlier paints. The view's pixels are the applet's.
     const QRect dirty = event->rect();
-    if (!paintApplet(applet_, raster_, applet_.shownState(),
+    if (!paintApplet(applet(), raster_, applet().shownState(),
                      Rect::fromSize(dirty.x(), dirty.y(), dirty.width(), dirty.height()))) {
         painter.fillRect(rect(), Qt::white);
         return;
@@ -122,9 +129,9 @@ void AppletView::paintEvent(QPaintEvent* event) {
 void AppletView::setPointerShape(QPoint client) {
     HitZone zone = HitZone::HTCLIENT;
     if (textBoxAt(client)) {
-        zone = hitTest(applet_.textBox(), client.x(), client.y());
+        zone = hitTest(applet().textBox(), client.x(), client.y());
     } else if (const int slot = buttonAt(client); slot >= 0) {
-        zone = hitTest(*applet_.statePanel(applet_.shownState(), slot), client.x(), client.y());
+        zone = hitTest(*applet().statePanel(applet().shownState(), slot), client.x(), client.y());
     }
     setCursor(cursorFor(zone));
 }
@@ -135,33 +142,34 @@ void AppletView::firstUseHint() {
 }
 
 void AppletView::selectItem(int slot, Qt::KeyboardModifiers modifiers) {
+    AppletDocument& document = main_.document();
     if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier)) {
-        if (applet_.statePanel(1, slot)->selected()) {
-            UnselectOneItem(applet_, slot);
+        if (document.isSelected(slot)) {
+            document.unselect(slot);
         } else {
-            SelectOneItem(applet_, slot);
+            document.select(slot);
         }
     } else {
-        UnselectAll(applet_);
-        SelectOneItem(applet_, slot);
+        document.selectOnly(slot);
         main_.updatePropertiesWindow();
     }
     update();
 }
 
 void AppletView::mousePressEvent(QMouseEvent* event) {
+    main_.editActions().endNudging();
     gesture_ = {};
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint client = toClient(event->position().toPoint());
     if (textBoxAt(client)) {
         gesture_.target = Target::TextBox;
-        gesture_.zone = hitTest(applet_.textBox(), client.x(), client.y());
+        gesture_.zone = hitTest(applet().textBox(), client.x(), client.y());
     } else if (const int slot = buttonAt(client); slot >= 0) {
         gesture_.target = Target::Button;
         gesture_.slot = slot;
         gesture_.zone =
-            hitTest(*applet_.statePanel(applet_.shownState(), slot), client.x(), client.y());
+            hitTest(*applet().statePanel(applet().shownState(), slot), client.x(), client.y());
     }
     gesture_.pressClient = client;
     if (gesture_.target != Target::None)
@@ -196,7 +204,7 @@ void AppletView::mouseReleaseEvent(QMouseEvent* event) {
     } else if (gesture.target == Target::Button) {
         selectItem(gesture.slot, event->modifiers());
     } else if (gesture.target == Target::None && buttonAt(client) < 0 && !textBoxAt(client)) {
-        UnselectAll(applet_);
+        main_.document().clearSelection();
         update();
     }
     gesture_ = {};
@@ -207,33 +215,45 @@ void AppletView::applyGesture(QPoint client, bool finished) {
     const QRect start = gesture_.startBounds;
     const bool resizing = isSizingZone(gesture_.zone);
     const QRect before = boundsOf(gesture_.target, gesture_.slot);
-    QRect bounds = resizing ? resized(start, gesture_.zone, delta) : start.translated(delta);
+    const QRect moved = resizing ? resized(start, gesture_.zone, delta) : start.translated(delta);
+    const Bounds bounds{moved.left(), moved.top(), moved.width(), moved.height()};
+    AppletDocument& document = main_.document();
+    const int slot = gesture_.slot;
 
+    if (!document.inGesture()) {
+        const bool textBox = gesture_.target == Target::TextBox;
+        document.beginGesture(
+            {textBox, textBox ? std::vector<int>{} : std::vector<int>{slot}, false});
+    }
+    // While the pointer moves, the object follows it; where it comes to
+    // rest (on the grid for a moved button) is the one edit.
     if (gesture_.target == Target::TextBox) {
-        TvelkTextBox& box = applet_.textBox();
-        box.setBounds(bounds.left(), bounds.top(), bounds.width(), bounds.height());
-        if (finished) {
-            if (!resizing) {
-                applet_.setTextBoxBounds({box.left, box.top, box.width, box.height});
-            }
-            applet_.setModified(true);
+        if (!finished) {
+            document.gestureStep(
+                [bounds](TVelkForm& applet) { placeTextBox(applet, bounds, true); });
+        } else {
+            document.endGesture(
+                resizing ? texts::edit::kResizeTextBox : texts::edit::kMoveTextBox,
+                [bounds, resizing](TVelkForm& applet) { placeTextBox(applet, bounds, resizing); });
             // The hidden size fields of the General tab follow the box.
             main_.generalTab()->showTextBoxSize();
         }
-    } else if (resizing) {
-        SetSizeXY(applet_, gesture_.slot, bounds.left(), bounds.top(), bounds.width(),
-                  bounds.height());
-        if (finished) {
-            applet_.setModified(true);
-            main_.updatePropertiesWindow();
-        }
-    } else if (finished) {
-        // Snapping happens where the button comes to rest.
-        dropButton(applet_, gesture_.slot, bounds.left(), bounds.top());
-        main_.updatePropertiesWindow();
     } else {
-        SetSizeXY(applet_, gesture_.slot, bounds.left(), bounds.top(), bounds.width(),
-                  bounds.height());
+        auto follow = [slot, bounds](TVelkForm& applet) {
+            SetSizeXY(applet, slot, bounds.left, bounds.top, bounds.width, bounds.height);
+        };
+        if (!finished) {
+            document.gestureStep(follow);
+        } else if (resizing) {
+            document.endGesture(texts::edit::buttons(texts::edit::kResize, 1), follow);
+        } else {
+            document.endGesture(texts::edit::buttons(texts::edit::kMove, 1),
+                                [slot, bounds](TVelkForm& applet) {
+                                    dropButton(applet, slot, bounds.left, bounds.top);
+                                });
+        }
+        if (finished)
+            main_.updatePropertiesWindow();
     }
     if (finished) {
         update();
@@ -256,11 +276,46 @@ void AppletView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void AppletView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Delete) {
-        main_.deleteButtons();
-        return;
+    // Arrows move the selected buttons by a pixel, with Shift by the grid
+    // step; a run of them is one edit, ended by any other key, a click or
+    // the focus going elsewhere.
+    const bool coarse = event->modifiers() & Qt::ShiftModifier;
+    const int stepX = coarse ? std::max(1, applet().gridX()) : 1;
+    const int stepY = coarse ? std::max(1, applet().gridY()) : 1;
+    int dx = 0;
+    int dy = 0;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            dx = -stepX;
+            break;
+        case Qt::Key_Right:
+            dx = stepX;
+            break;
+        case Qt::Key_Up:
+            dy = -stepY;
+            break;
+        case Qt::Key_Down:
+            dy = stepY;
+            break;
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_Meta:
+            QWidget::keyPressEvent(event);
+            return;
+        default:
+            main_.editActions().endNudging();
+            QWidget::keyPressEvent(event);
+            return;
     }
-    QWidget::keyPressEvent(event);
+    main_.editActions().nudge(dx, dy);
+    main_.updatePropertiesWindow();
+    update();
+}
+
+void AppletView::focusOutEvent(QFocusEvent* event) {
+    main_.editActions().endNudging();
+    QWidget::focusOutEvent(event);
 }
 
 }  // namespace wendle

@@ -19,7 +19,7 @@ class AppletView : public QWidget {
     Q_OBJECT
 
   public:
-    AppletView(TmainWindow& main, TVelkForm& applet, QWidget* parent = nullptr);
+    explicit AppletView(TmainWindow& main, QWidget* parent = nullptr);
 
     // The slot of the shown face under a point in preview client
     // coordinates, front to back; -1 for none.
@@ -33,6 +33,7 @@ class AppletView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     enum class Target { None, Button, TextBox };
@@ -53,8 +54,9 @@ class AppletView : public QWidget {
     void applyGesture(QPoint client, bool finished);
     void firstUseHint();
 
+    TVelkForm& applet() const;
+
     TmainWindow& main_;
-    TVelkForm& applet_;
     Raster raster_;
     Gesture gesture_;
 };

@@ -15,10 +15,10 @@ constexpr int kColumnWidth = 77;
 }
 
 QString ButtonListView::rowToolTip(int row) const {
-    const QTreeWidgetItem* item = topLevelItem(row);
-    if (!item)
+    const QModelIndex index = model() ? model()->index(row, 0) : QModelIndex();
+    if (!index.isValid())
         return {};
-    const QString caption = item->text(0);
+    const QString caption = index.data().toString();
     // The item's own margins eat into the column as well.
     const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
     const int room = columnWidth(0) - margin;
@@ -27,7 +27,7 @@ QString ButtonListView::rowToolTip(int row) const {
 
 bool ButtonListView::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip)
-        return QTreeWidget::viewportEvent(event);
+        return QTreeView::viewportEvent(event);
     const auto* help = static_cast<QHelpEvent*>(event);
     const QModelIndex index = indexAt(help->pos());
     const QString tip = index.isValid() ? rowToolTip(index.row()) : QString();
@@ -38,12 +38,9 @@ bool ButtonListView::viewportEvent(QEvent* event) {
     return true;
 }
 
-ButtonListView::ButtonListView(QWidget* parent) : QTreeWidget(parent) {
+ButtonListView::ButtonListView(QWidget* parent) : QTreeView(parent) {
     setObjectName("ItemListBox");
-    setColumnCount(1);
-    setHeaderLabels({texts::buttons::kListColumn});
     header()->setStretchLastSection(false);
-    setColumnWidth(0, kColumnWidth);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -57,19 +54,23 @@ ButtonListView::ButtonListView(QWidget* parent) : QTreeWidget(parent) {
                   style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
 }
 
+void ButtonListView::setModel(QAbstractItemModel* model) {
+    QTreeView::setModel(model);
+    setColumnWidth(0, kColumnWidth);
+}
+
 void ButtonListView::startRename(int row) {
-    QTreeWidgetItem* item = topLevelItem(row);
-    if (!item)
+    const QModelIndex index = model() ? model()->index(row, 0) : QModelIndex();
+    if (!index.isValid())
         return;
-    scrollToItem(item);
-    renamed_ = QPersistentModelIndex(indexFromItem(item));
-    editItem(item, 0);
+    scrollTo(index);
+    edit(index);
 }
 
 void ButtonListView::keyReleaseEvent(QKeyEvent* event) {
     // Keys typed into a caption being edited belong to the caption.
     if (isRenaming()) {
-        QTreeWidget::keyReleaseEvent(event);
+        QTreeView::keyReleaseEvent(event);
         return;
     }
     if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
@@ -80,24 +81,13 @@ void ButtonListView::keyReleaseEvent(QKeyEvent* event) {
         emit renameRequested();
         return;
     }
-    QTreeWidget::keyReleaseEvent(event);
+    QTreeView::keyReleaseEvent(event);
 }
 
 void ButtonListView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         emit propertiesRequested();
     event->accept();
-}
-
-void ButtonListView::commitData(QWidget* editor) {
-    QTreeWidget::commitData(editor);
-    if (renamed_.isValid())
-        emit captionEdited(renamed_.row(), renamed_.data().toString());
-}
-
-void ButtonListView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-    QTreeWidget::closeEditor(editor, hint);
-    renamed_ = QPersistentModelIndex();
 }
 
 }  // namespace wendle

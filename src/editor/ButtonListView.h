@@ -1,19 +1,21 @@
 #pragma once
 
 #include <QPersistentModelIndex>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace wendle {
 
-// The button list (`ItemListBox`): one row per button, several rows
-// selectable at once, captions edited in place. It turns the keys and the
-// mouse into requests; the Buttons tab decides what they do.
-class ButtonListView : public QTreeWidget {
+// The button list (`ItemListBox`), a view of ButtonListModel: one row per
+// button, several rows selectable at once, names edited in place (the model
+// makes that an edit of the document). It turns the keys and the mouse into
+// requests; the Buttons tab decides what they do.
+class ButtonListView : public QTreeView {
     Q_OBJECT
 
   public:
     explicit ButtonListView(QWidget* parent = nullptr);
 
+    void setModel(QAbstractItemModel* model) override;
     // Starts editing the caption of this row in place.
     void startRename(int row);
     bool isRenaming() const { return state() == EditingState; }
@@ -25,18 +27,13 @@ class ButtonListView : public QTreeWidget {
     void deleteRequested();
     void renameRequested();
     void propertiesRequested();
-    // A caption edit was committed (Enter or leaving the field).
-    void captionEdited(int row, const QString& caption);
 
   protected:
     bool viewportEvent(QEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void commitData(QWidget* editor) override;
-    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
   private:
-    QPersistentModelIndex renamed_;
 };
 
 }  // namespace wendle

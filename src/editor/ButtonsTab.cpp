@@ -10,9 +10,12 @@
 #include <algorithm>
 #include <set>
 
+#include "editor/AppletDocument.h"
 #include "editor/ButtonListMenu.h"
+#include "editor/ButtonListModel.h"
 #include "editor/ButtonListTexts.h"
 #include "editor/ButtonListView.h"
+#include "editor/EditTexts.h"
 #include "editor/Encoding.h"
 #include "editor/GeneralWidgets.h"
 #include "editor/main.h"
@@ -53,7 +56,9 @@ QHBoxLayout* explanation(const char* before, const char* word, const char* after
 
 ButtonsTab::ButtonsTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(main) {
     namespace t = texts::buttons;
+    model_ = new ButtonListModel(main.document(), this);
     ItemListBox_ = new ButtonListView(this);
+    ItemListBox_->setModel(model_);
     ItemPopupMenu_ = new ButtonListMenu(main, *this, this);
 
     auto* newButton = makeCommandButton(this, "bNewButton", t::kNewButton, t::kNewButtonHint);
@@ -95,60 +100,38 @@ ButtonsTab::ButtonsTab(TmainWindow& main, QWidget* parent) : QWidget(parent), ma
     connect(ItemListBox_, &ButtonListView::renameRequested, this, &ButtonsTab::renameButton);
     connect(ItemListBox_, &ButtonListView::propertiesRequested, this,
             [this] { main_.showButtonProperties(); });
-    connect(ItemListBox_, &ButtonListView::captionEdited, this, &ButtonsTab::ItemListBoxEdited);
+    AppletDocument& document = main.document();
+    connect(&document, &AppletDocument::selectionChanged, this, &ButtonsTab::showSelection);
+    connect(&document, &AppletDocument::buttonListChanged, this, &ButtonsTab::showSelection);
+    connect(&document, &AppletDocument::appletReplaced, this, &ButtonsTab::showSelection);
     connect(ItemListBox_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         ItemPopupMenu_->popup(ItemListBox_->viewport()->mapToGlobal(at));
     });
 }
 
-void ButtonsTab::appendRow(const QString& name) {
-    auto* item = new QTreeWidgetItem({name});
-    item->setFlags(item->flags() | Qt::ItemIsEditable);
-    ItemListBox_->addTopLevelItem(item);
-}
-
-void ButtonsTab::removeRow(int ordinal) {
-    delete ItemListBox_->takeTopLevelItem(ordinal);
-}
-
-void ButtonsTab::setRowSelected(int ordinal, bool selected) {
-    if (QTreeWidgetItem* item = ItemListBox_->topLevelItem(ordinal))
-        item->setSelected(selected);
-}
-
-void ButtonsTab::setRowCaption(int ordinal, const QString& name) {
-    if (QTreeWidgetItem* item = ItemListBox_->topLevelItem(ordinal))
-        item->setText(0, name);
-}
-
-void ButtonsTab::clearRows() {
-    ItemListBox_->clear();
-}
-
 int ButtonsTab::rowCount() const {
-    return ItemListBox_->topLevelItemCount();
+    return model_->rowCount();
+}
+
+void ButtonsTab::showSelection() {
+    UpdatingControlsScope updating;
+    QItemSelection rows;
+    for (int slot : main_.document().selectedSlots()) {
+        const QModelIndex index = model_->index(model_->rowOf(slot));
+        if (index.isValid())
+            rows.select(index, index);
+    }
+    ItemListBox_->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
 }
 
 void ButtonsTab::ItemListBoxSelectItem(const QItemSelection& selected,
                                        const QItemSelection& deselected) {
     if (updatingControls())
         return;
-    TVelkForm& applet = main_.applet();
-    const std::vector<int> used = applet.usedSlots();
-    auto slotOf = [&used](int row) {
-        return row >= 0 && row < int(used.size()) ? used[std::size_t(row)] : -1;
-    };
-    for (int row : rowsOf(deselected)) {
-        const TVelkPanel* panel = applet.statePanel(1, slotOf(row));
-        if (panel && panel->selected())
-            UnselectOneItem(applet, slotOf(row));
-    }
+    AppletDocument& document = main_.document();
+    for (int row : rowsOf(deselected)) document.unselect(model_->slotAt(row));
     // A button is in the selection once, however the list reports it.
-    for (int row : rowsOf(selected)) {
-        const TVelkPanel* panel = applet.statePanel(1, slotOf(row));
-        if (panel && !panel->selected())
-            SelectOneItem(applet, slotOf(row));
-    }
+    for (int row : rowsOf(selected)) document.select(model_->slotAt(row));
     main_.updatePropertiesWindow();
     main_.repaintPreview();
 }
@@ -165,30 +148,15 @@ void ButtonsTab::renameButton() {
     ItemListBox_->startRename(first->row());
 }
 
-void ButtonsTab::ItemListBoxEdited(int row, const QString& caption) {
-    TVelkForm& applet = main_.applet();
-    const auto& used = applet.usedSlots();
-    if (row < 0 || row >= int(used.size()))
-        return;
-    TVelkPanel* panel = applet.statePanel(1, used[std::size_t(row)]);
-    const QString name = singleLine(caption);
-    // A button needs a name to be found in the list: an emptied name keeps
-    // the old one.
-    if (!name.trimmed().isEmpty() && fromQString(name) != panel->itemName()) {
-        panel->setItemName(fromQString(name));
-        applet.setModified(true);
-    }
-    UpdatingControlsScope updating;
-    setRowCaption(row, toQString(panel->itemName()));
-}
-
 void ButtonsTab::alignButtons(AlignEdge edge) {
-    TVelkForm& applet = main_.applet();
-    if (updatingControls() || applet.usedSlots().empty())
+    AppletDocument& document = main_.document();
+    if (updatingControls() || document.selectedSlots().empty())
         return;
-    if (!alignSelected(applet, edge))
+    const int count = int(document.selectedSlots().size());
+    if (!document.edit(texts::edit::buttons(texts::edit::kAlign, count),
+                       {false, document.selectedSlots(), false},
+                       [edge](TVelkForm& applet) { alignSelected(applet, edge); }))
         return;
-    main_.repaintPreview();
     // The first selected button's position fields show where it went.
     main_.updatePropertiesWindow();
 }

@@ -6,7 +6,6 @@
 #include <QStandardPaths>
 #include <QStringList>
 
-#include "editor/ButtonsTab.h"
 #include "editor/Encoding.h"
 #include "editor/HtmlTab.h"
 #include "editor/Texts.h"
@@ -19,7 +18,7 @@ TVelkForm& EditorDocumentHost::currentApplet() {
 }
 
 void EditorDocumentHost::adoptApplet(std::unique_ptr<TVelkForm> applet) {
-    main_.adoptApplet(std::move(applet));
+    main_.documentCommands().adoptApplet(std::move(applet));
 }
 
 bool EditorDocumentHost::confirmOverwriteProgramFile(const std::string& path) {
@@ -64,7 +63,7 @@ std::string EditorDocumentHost::chooseSavePath(const std::string& folder) {
 }
 
 TVelkForm& EditorDocumentHost::resetDocument() {
-    main_.resetDocument();
+    main_.documentCommands().resetDocument();
     return main_.applet();
 }
 
@@ -82,10 +81,6 @@ void EditorDocumentHost::showMessage(const std::string& text) {
 
 void EditorDocumentHost::updateGeneralWindow() {
     main_.UpDateGeneralWindow();
-}
-
-void EditorDocumentHost::setButtonListCaption(int ordinal, const std::string& name) {
-    main_.buttonsTab()->setRowCaption(ordinal, toQString(name));
 }
 
 void EditorDocumentHost::loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) {

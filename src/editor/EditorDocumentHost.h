@@ -27,7 +27,6 @@ class EditorDocumentHost : public document::LifecycleHost {
     void addRecentDocument(const std::string& path) override;
     void showMessage(const std::string& text) override;
     void updateGeneralWindow() override;
-    void setButtonListCaption(int ordinal, const std::string& name) override;
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override;
     void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
                         const std::string& fallbackFolder) override;

@@ -11,11 +11,14 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "editor/AppletDocument.h"
+#include "editor/EditTexts.h"
 #include "editor/Encoding.h"
 #include "editor/GeneralTexts.h"
 #include "editor/GeneralWidgets.h"
 #include "editor/PictureMessages.h"
 #include "editor/main.h"
+#include "model/AppletEdits.h"
 #include "model/UpdatingControls.h"
 #include "platform/HelpTopics.h"
 
@@ -113,19 +116,17 @@ void GeneralBackgroundGroup::enableImagePosition(int imageStyle) {
 void GeneralBackgroundGroup::bBkColorClick() {
     if (updatingControls())
         return;
-    TVelkForm& applet = main_.applet();
-    const Colour colour = main_.getColor(applet.bkColor());
-    if (colour != applet.bkColor())
-        applet.setBkColor(colour);
+    const Colour colour = main_.getColor(main_.applet().bkColor());
+    main_.document().editForm(texts::edit::kChangeApplet,
+                              [colour](FormValues& applet) { applet.bkColor = colour; });
     appletLookChanged(main_);
 }
 
 void GeneralBackgroundGroup::chkGradientClick(bool checked) {
     if (updatingControls())
         return;
-    TVelkForm& applet = main_.applet();
-    applet.setModified(true);
-    applet.setFade(checked);
+    main_.document().editForm(texts::edit::kChangeApplet,
+                              [checked](FormValues& applet) { applet.fade = checked; });
     bGradientColor_->setEnabled(checked);
     appletLookChanged(main_);
 }
@@ -133,30 +134,27 @@ void GeneralBackgroundGroup::chkGradientClick(bool checked) {
 void GeneralBackgroundGroup::bGradientColorClick() {
     if (updatingControls())
         return;
-    TVelkForm& applet = main_.applet();
-    const Colour colour = main_.getColor(applet.fadeColor());
-    if (colour != applet.fadeColor())
-        applet.setFadeColor(colour);
+    const Colour colour = main_.getColor(main_.applet().fadeColor());
+    main_.document().editForm(texts::edit::kChangeApplet,
+                              [colour](FormValues& applet) { applet.fadeColor = colour; });
     appletLookChanged(main_);
 }
 
 void GeneralBackgroundGroup::eBkImageChange(const QString& text) {
     if (updatingControls() || main_.checkCharacters2(text))
         return;
-    TVelkForm& applet = main_.applet();
-    applet.setModified(true);
-    main_.deleteReplacedCopies(applet.imageName());
+    main_.deleteReplacedCopies(main_.applet().imageName());
     const std::string name = fromQString(singleLine(text));
-    applet.setImageName(name);
-    applet.setImagePath(name);
-    main_.reloadAppletImage();
+    main_.document().edit(
+        texts::edit::kChangeApplet, {true, {}, false},
+        [&name](TVelkForm& applet) { setBackgroundImage(applet, name, name); }, "eBkImage");
     appletLookChanged(main_);
 }
 
 void GeneralBackgroundGroup::bBkImageBrowseClick() {
     if (updatingControls())
         return;
-    TVelkForm& applet = main_.applet();
+    const TVelkForm& applet = main_.applet();
     UserDialogs::FileRequest request;
     request.title = texts::general::kOpenImageTitle;
     request.filter = texts::general::kOpenImageFilter;
@@ -171,10 +169,11 @@ void GeneralBackgroundGroup::bBkImageBrowseClick() {
     const QString fileName = QFileInfo(chosen).fileName();
     if (!chosen.isEmpty() && !main_.checkCharacters2(fileName)) {
         main_.deleteReplacedCopies(applet.imageName());
-        applet.setImageName(fromQString(fileName));
-        applet.setImagePath(fromQString(chosen));
+        const std::string name = fromQString(fileName);
+        const std::string path = fromQString(chosen);
+        main_.document().edit(texts::edit::kChangeApplet, {true, {}, false},
+                              [&](TVelkForm& changed) { setBackgroundImage(changed, name, path); });
     }
-    main_.reloadAppletImage();
     appletLookChanged(main_);
     UpdatingControlsScope updating;
     eBkImage_->setText(toQString(applet.imageName()));
@@ -183,9 +182,9 @@ void GeneralBackgroundGroup::bBkImageBrowseClick() {
 void GeneralBackgroundGroup::cImageAlignChange(int index) {
     if (updatingControls() || index < 0)
         return;
-    TVelkForm& applet = main_.applet();
-    applet.setModified(true);
-    applet.setImageStyle(std::uint8_t(index));
+    main_.document().editForm(texts::edit::kChangeApplet, [index](FormValues& applet) {
+        applet.imageStyle = std::uint8_t(index);
+    });
     enableImagePosition(index);
     appletLookChanged(main_);
 }
@@ -193,18 +192,18 @@ void GeneralBackgroundGroup::cImageAlignChange(int index) {
 void GeneralBackgroundGroup::eImageXChange(int x) {
     if (updatingControls() || eImageX_->text().isEmpty())
         return;
-    TVelkForm& applet = main_.applet();
-    applet.setModified(true);
-    applet.setImageX(std::int16_t(x));
+    main_.document().editForm(
+        texts::edit::kChangeApplet, [x](FormValues& applet) { applet.imageX = std::int16_t(x); },
+        "eImageX");
     appletLookChanged(main_);
 }
 
 void GeneralBackgroundGroup::eImageYChange(int y) {
     if (updatingControls() || eImageY_->text().isEmpty())
         return;
-    TVelkForm& applet = main_.applet();
-    applet.setModified(true);
-    applet.setImageY(std::int16_t(y));
+    main_.document().editForm(
+        texts::edit::kChangeApplet, [y](FormValues& applet) { applet.imageY = std::int16_t(y); },
+        "eImageY");
     appletLookChanged(main_);
 }
 

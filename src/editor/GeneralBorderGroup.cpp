@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "editor/AppletDocument.h"
+#include "editor/EditTexts.h"
 #include "editor/GeneralTexts.h"
 #include "editor/GeneralWidgets.h"
 #include "editor/main.h"
@@ -79,19 +81,19 @@ void GeneralBorderGroup::showStyle() {
 void GeneralBorderGroup::eBorderWidthChange(int width) {
     if (updatingControls() || eBorderWidth_->text().isEmpty())
         return;
-    TVelkForm& applet = main_.applet();
-    applet.setModified(true);
-    applet.setBorderWidth(std::int16_t(width));
+    main_.document().editForm(
+        texts::edit::kChangeApplet,
+        [width](FormValues& applet) { applet.borderWidth = std::int16_t(width); }, "eBorderWidth");
     appletLookChanged(main_);
 }
 
 void GeneralBorderGroup::cBorderStyleChange(int index) {
     if (updatingControls() || index < 0)
         return;
-    TVelkForm& applet = main_.applet();
-    applet.setModified(true);
-    applet.setBdrStyle(std::int16_t(styleOfItem(index)));
-    applet.setRaised(raisedOfItem(index));
+    main_.document().editForm(texts::edit::kChangeApplet, [index](FormValues& applet) {
+        applet.bdrStyle = std::int16_t(styleOfItem(index));
+        applet.raised = raisedOfItem(index);
+    });
     // Only the Bump styles use the shading.
     eBorderShading_->setEnabled(styleOfItem(index) == kBumpStyle);
     appletLookChanged(main_);
@@ -100,19 +102,18 @@ void GeneralBorderGroup::cBorderStyleChange(int index) {
 void GeneralBorderGroup::eBorderShadingChange(int shading) {
     if (updatingControls() || eBorderShading_->text().isEmpty())
         return;
-    TVelkForm& applet = main_.applet();
-    applet.setModified(true);
-    applet.setBorderShading(shading);
+    main_.document().editForm(
+        texts::edit::kChangeApplet,
+        [shading](FormValues& applet) { applet.borderShading = shading; }, "eBorderShading");
     appletLookChanged(main_);
 }
 
 void GeneralBorderGroup::bBorderColorClick() {
     if (updatingControls())
         return;
-    TVelkForm& applet = main_.applet();
-    const Colour colour = main_.getColor(applet.borderColor());
-    if (colour != applet.borderColor())
-        applet.setBorderColor(colour);
+    const Colour colour = main_.getColor(main_.applet().borderColor());
+    main_.document().editForm(texts::edit::kChangeApplet,
+                              [colour](FormValues& applet) { applet.borderColor = colour; });
     appletLookChanged(main_);
 }
 

@@ -6,12 +6,15 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "editor/AppletDocument.h"
+#include "editor/EditTexts.h"
 #include "editor/GeneralTab.h"
 #include "editor/GeneralTexts.h"
 #include "editor/GeneralWidgets.h"
 #include "editor/Preview.h"
 #include "editor/Texts.h"
 #include "editor/main.h"
+#include "model/AppletEdits.h"
 #include "model/Editing.h"
 #include "model/UpdatingControls.h"
 #include "platform/HelpTopics.h"
@@ -78,9 +81,12 @@ void GeneralDimensionsGroup::eAppletHeightChange(int height) {
 }
 
 void GeneralDimensionsGroup::appletSizeTyped(int clientWidth, int clientHeight) {
-    TVelkForm& applet = main_.applet();
-    applet.setModified(true);
-    applet.setClientSize(clientWidth, clientHeight);
+    main_.document().edit(
+        texts::edit::kResizeApplet, {true, main_.applet().usedSlots(), false},
+        [clientWidth, clientHeight](TVelkForm& applet) {
+            resizeApplet(applet, clientWidth, clientHeight);
+        },
+        "appletSize");
     // The preview follows silently: its own resize handler would only write
     // the value back into the field being typed in.
     main_.preview()->followAppletSize();
@@ -88,14 +94,18 @@ void GeneralDimensionsGroup::appletSizeTyped(int clientWidth, int clientHeight) 
 }
 
 void GeneralDimensionsGroup::ComboBox1Change(int index) {
-    TVelkForm& applet = main_.applet();
+    const TVelkForm& applet = main_.applet();
     if (updatingControls() || applet.buttonCount() == 0)
         return;
     if (index == kFree) {
         main_.dialogs().showMessage(texts::kFreeArrangement);
         return;
     }
-    arrangeButtons(applet, index == kHorizontal ? Arrangement::Horizontal : Arrangement::Vertical);
+    const Arrangement arrangement =
+        index == kHorizontal ? Arrangement::Horizontal : Arrangement::Vertical;
+    main_.document().edit(
+        texts::edit::kArrangeButtons, {true, applet.usedSlots(), false},
+        [arrangement](TVelkForm& changed) { arrangeButtons(changed, arrangement); });
     main_.preview()->followAppletSize();
     {
         UpdatingControlsScope updating;

@@ -37,6 +37,16 @@ void GeneralTab::refill() {
     border_->showStyle();
 }
 
+void GeneralTab::showValues() {
+    UpdatingControlsScope updating;
+    dimensions_->showAppletSize();
+    background_->showImage();
+    border_->showWidthAndShading();
+    textBox_->showValues();
+    background_->showGradient();
+    border_->showStyle();
+}
+
 void GeneralTab::showAppletSize() {
     UpdatingControlsScope updating;
     dimensions_->showAppletSize();

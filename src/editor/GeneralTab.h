@@ -21,6 +21,9 @@ class GeneralTab : public QWidget {
     // UpDateGeneralWindow: refill every control from the applet. The caller
     // holds updatingControls, so no handler takes the refill for an edit.
     void refill();
+    // Shows the applet's values again (after undo or redo) without the
+    // refill's effect on the applet.
+    void showValues();
 
     // The preview was resized: the two size fields show the applet's size.
     // Sets updatingControls itself.

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "editor/AppletDocument.h"
 #include "editor/GeneralTexts.h"
 #include "editor/GeneralWidgets.h"
 #include "editor/main.h"
@@ -175,27 +176,23 @@ void TgridWindow::hideEvent(QHideEvent* event) {
 void TgridWindow::cAlignCheckClick(bool checked) {
     if (updatingControls())
         return;
-    TVelkForm& applet = main_.applet();
-    applet.setGrid(checked);
+    main_.document().setGrid(checked);
     eGridWidth_->setEnabled(checked);
     eGridHeight_->setEnabled(checked);
-    applet.setModif(true);
     main_.repaintPreview();
 }
 
 void TgridWindow::eGridWidthChange(int width) {
     if (updatingControls() || eGridWidth_->text().isEmpty())
         return;
-    main_.applet().setGridX(width);
-    main_.applet().setModif(true);
+    main_.document().setGridStep(width, main_.applet().gridY());
     main_.repaintPreview();
 }
 
 void TgridWindow::eGridHeightChange(int height) {
     if (updatingControls() || eGridHeight_->text().isEmpty())
         return;
-    main_.applet().setGridY(height);
-    main_.applet().setModif(true);
+    main_.document().setGridStep(main_.applet().gridX(), height);
     main_.repaintPreview();
 }
 

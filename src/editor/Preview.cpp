@@ -1,5 +1,7 @@
 #include "editor/Preview.h"
 
+#include <functional>
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -23,11 +25,10 @@ constexpr int kCommandWidth = 19;
 constexpr int kGap = 12;
 }  // namespace
 
-TPreviewWindow::TPreviewWindow(TmainWindow& main, std::unique_ptr<TVelkForm> applet,
-                               QWidget* parent)
+TPreviewWindow::TPreviewWindow(TmainWindow& main, QWidget* parent)
     // A tool window of the main window: above its owner only, never above
     // the dialogs or other programs.
-    : QWidget(parent, Qt::Tool), main_(main), applet_(std::move(applet)) {
+    : QWidget(parent, Qt::Tool), main_(main) {
     setObjectName("PreviewWindow");
     setWindowTitle(texts::kPreviewTitle);
 
@@ -49,38 +50,44 @@ TPreviewWindow::TPreviewWindow(TmainWindow& main, std::unique_ptr<TVelkForm> app
     TmainWindow* window = &main_;
     // The program's own pictures: looking the style's ones up in the icon
     // theme took a fifth of the start-up.
-    auto addButton = [this, window](const char* name, const char* hint, const char* icon,
-                                    void (TmainWindow::*command)()) {
+    auto addButton = [this](const char* name, const char* hint, const char* icon,
+                            std::function<void()> command) {
         QAction* action = ToolBar1_->addAction(
             QIcon(QStringLiteral(":/wendle/toolbar/%1.png").arg(QLatin1StringView(icon))), hint);
         action->setObjectName(name);
         action->setToolTip(hint);
         if (QWidget* button = ToolBar1_->widgetForAction(action))
             button->setFixedSize(kCommandWidth, kToolBarStrip - 2);
-        connect(action, &QAction::triggered, this, [window, command] { (window->*command)(); });
+        connect(action, &QAction::triggered, this, std::move(command));
     };
-    addButton("ToolButton1", texts::kSaveHint, "save", &TmainWindow::saveDocument);
+    addButton("ToolButton1", texts::kSaveHint, "save",
+              [window] { window->documentCommands().saveDocument(); });
     ToolBar1_->addSeparator();
-    addButton("ToolButton4", texts::kNewButtonHint, "new-button", &TmainWindow::newButton);
+    addButton("ToolButton4", texts::kNewButtonHint, "new-button",
+              [window] { window->newButton(); });
     addButton("ToolButton5", texts::kDuplicateButtonHint, "duplicate-button",
-              &TmainWindow::duplicateButton);
+              [window] { window->duplicateButton(); });
     addButton("ToolButton3", texts::kButtonPropertiesHint, "button-properties",
-              &TmainWindow::showButtonProperties);
+              [window] { window->showButtonProperties(); });
     ToolBar1_->addSeparator();
     addButton("ToolButton6", texts::kDeleteButtonHint, "delete-button",
-              &TmainWindow::deleteButtons);
+              [window] { window->deleteButtons(); });
 
-    view_ = new AppletView(main_, *applet_, this);
+    view_ = new AppletView(main_, this);
     view_->setObjectName("AppletView");
     followAppletSize();
 }
 
 TPreviewWindow::~TPreviewWindow() = default;
 
+TVelkForm& TPreviewWindow::applet() {
+    return main_.applet();
+}
+
 void TPreviewWindow::followAppletSize() {
     UpdatingControlsScope updating;
     userMayResize_ = false;
-    resize(applet_->clientWidth(), applet_->clientHeight());
+    resize(applet().clientWidth(), applet().clientHeight());
     ToolBar1_->setGeometry(0, 0, width(), kToolBarStrip);
     view_->setGeometry(0, kToolBarStrip, width(), std::max(0, height() - kToolBarStrip));
     if (isVisible())
@@ -131,13 +138,10 @@ void TPreviewWindow::resizeEvent(QResizeEvent* event) {
     // shrink or move a window it finds too large): never a user's edit.
     if (updatingControls() || !userMayResize_ || height() < kMinimumClientHeight)
         return;
-    if (width() == applet_->clientWidth() && height() == applet_->clientHeight())
+    if (width() == applet().clientWidth() && height() == applet().clientHeight())
         return;
     // The user resized the window: the applet takes the new size.
-    UpdatingControlsScope updating;
-    applet_->setClientSize(width(), height());
-    applet_->setModified(true);
-    main_.appletResized();
+    main_.appletResized(width(), height());
 }
 
 bool TPreviewWindow::event(QEvent* event) {

@@ -13,16 +13,16 @@ class TmainWindow;
 class AppletView;
 
 // "Applet Preview": a tool window of the main window whose client area is the
-// 25-pixel tool bar above the applet drawn at its real size. It owns the
-// current applet; replacing the document replaces this window.
+// 25-pixel tool bar above the applet drawn at its real size. A view of the
+// document: it is built once and follows the applet the document holds.
 class TPreviewWindow : public QWidget {
     Q_OBJECT
 
   public:
-    TPreviewWindow(TmainWindow& main, std::unique_ptr<TVelkForm> applet, QWidget* parent = nullptr);
+    TPreviewWindow(TmainWindow& main, QWidget* parent = nullptr);
     ~TPreviewWindow() override;
 
-    TVelkForm& applet() { return *applet_; }
+    TVelkForm& applet();
     AppletView* view() const { return view_; }
 
     // Sizes the window's client area to the applet's client size; a shown
@@ -43,7 +43,6 @@ class TPreviewWindow : public QWidget {
     QRect availableArea(const QPoint& near) const;
 
     TmainWindow& main_;
-    std::unique_ptr<TVelkForm> applet_;
     QToolBar* ToolBar1_ = nullptr;
     AppletView* view_ = nullptr;
     // Set once the user has reached the window (pointer or keys) since the

@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editor/AppletDocument.h"
 #include "editor/PropertiesButtonWide.h"
 #include "editor/PropertiesHelp.h"
 #include "editor/PropertiesSelectionEditor.h"
@@ -147,12 +148,11 @@ void TPropertiesWindow::refill() {
 }
 
 void TPropertiesWindow::followActiveStates() {
-    TVelkForm& applet = main_.applet();
-    auto& active = applet.activeStates();
+    std::array<bool, kStateCount> active{};
     const int shown = shownState();
     for (int state = 1; state <= kStateCount; ++state)
         active[std::size_t(state - 1)] = applyToAll_->isChecked() || state == shown;
-    applet.showActiveStates();
+    main_.document().setActiveStates(active);
     main_.repaintPreview();
 }
 

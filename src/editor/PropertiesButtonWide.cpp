@@ -137,7 +137,7 @@ void ButtonWideGroups::buildStatusGroup(QWidget* parent) {
         if (updatingControls() || editor_.refuses(SelectionEditor::Check::Characters, text))
             return;
         const std::string status = storedText(text);
-        editor_.applyToButtonState(2, [&status](TVelkPanel& panel) { panel.setStatus(status); });
+        editor_.applyToButtonState(2, [&status](PanelValues& panel) { panel.status = status; });
     });
 }
 
@@ -171,32 +171,32 @@ void ButtonWideGroups::buildHintGroup(QWidget* parent) {
         if (updatingControls())
             return;
         editor_.applyToButtonState(
-            1, [style](TVelkPanel& panel) { panel.setHintStyle(std::uint8_t(style)); });
+            1, [style](PanelValues& panel) { panel.hintStyle = std::uint8_t(style); });
     });
     connect(hintFont_, &QComboBox::currentIndexChanged, this, [this](int item) {
         if (updatingControls() || item < 0)
             return;
         editor_.applyToButtonState(
-            1, [item](TVelkPanel& panel) { panel.setHintFont(std::uint8_t(item)); });
+            1, [item](PanelValues& panel) { panel.hintFont = std::uint8_t(item); });
     });
     connect(hintSize_, &QComboBox::currentIndexChanged, this, [this](int item) {
         if (updatingControls() || item < 0)
             return;
         const int size = kFontSizes[std::size_t(item)];
         editor_.applyToButtonState(
-            1, [size](TVelkPanel& panel) { panel.setHintSize(std::int16_t(size)); });
+            1, [size](PanelValues& panel) { panel.hintSize = std::int16_t(size); });
     });
     connect(fontColor, &QPushButton::clicked, this,
-            [this] { hintColourClicked(&TVelkPanel::hintTextClr, &TVelkPanel::setHintTextClr); });
+            [this] { hintColourClicked(&PanelValues::hintTextClr); });
     connect(borderColor, &QPushButton::clicked, this,
-            [this] { hintColourClicked(&TVelkPanel::hintBdrClr, &TVelkPanel::setHintBdrClr); });
+            [this] { hintColourClicked(&PanelValues::hintBdrClr); });
     connect(bkColor, &QPushButton::clicked, this,
-            [this] { hintColourClicked(&TVelkPanel::hintBkClr, &TVelkPanel::setHintBkClr); });
+            [this] { hintColourClicked(&PanelValues::hintBkClr); });
     connect(hintText_, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (updatingControls() || editor_.refuses(SelectionEditor::Check::Characters, text))
             return;
         const std::string hint = storedText(text);
-        editor_.applyToButtonState(1, [&hint](TVelkPanel& panel) { panel.setHintText(hint); });
+        editor_.applyToButtonState(1, [&hint](PanelValues& panel) { panel.hintText = hint; });
     });
 }
 
@@ -227,14 +227,14 @@ void ButtonWideGroups::buildLinkGroup(QWidget* parent) {
         if (updatingControls() || editor_.refuses(SelectionEditor::Check::Characters2, text))
             return;
         const std::string link = storedText(text);
-        editor_.applyToButtonState(1, [&link](TVelkPanel& panel) { panel.setLink(link); });
+        editor_.applyToButtonState(1, [&link](PanelValues& panel) { panel.link = link; });
     });
     connect(browse, &QToolButton::clicked, this, &ButtonWideGroups::browseLink);
     connect(frame_, &QComboBox::editTextChanged, this, [this](const QString& text) {
         if (updatingControls() || editor_.refuses(SelectionEditor::Check::Characters2, text))
             return;
         const std::string frame = storedText(text);
-        editor_.applyToButtonState(1, [&frame](TVelkPanel& panel) { panel.setFrame(frame); });
+        editor_.applyToButtonState(1, [&frame](PanelValues& panel) { panel.frame = frame; });
     });
 }
 
@@ -280,22 +280,17 @@ void ButtonWideGroups::textBoxTextChanged(const QString& text) {
     if (editor_.refuses(SelectionEditor::Check::Characters, text))
         return;
     const std::string message = storedText(text);
-    editor_.applyToButtonState(1, [&message](TVelkPanel& panel) { panel.setTextBoxText(message); });
+    editor_.applyToButtonState(1, [&message](PanelValues& panel) { panel.textBoxText = message; });
 }
 
-void ButtonWideGroups::hintColourClicked(const Colour& (TVelkPanel::*get)() const,
-                                         void (TVelkPanel::*set)(const Colour&)) {
+void ButtonWideGroups::hintColourClicked(Colour PanelValues::*field) {
     if (updatingControls() || !editor_.startEdit())
         return;
     const TVelkPanel* first = editor_.firstSelected(1);
     if (!first)
         return;
-    const Colour colour = editor_.chooseColour((first->*get)());
-    TVelkForm& applet = editor_.applet();
-    for (int slot : applet.selectedSlots()) {
-        if (TVelkPanel* panel = applet.statePanel(1, slot))
-            (panel->*set)(colour);
-    }
+    const Colour colour = editor_.chooseColour(capturePanel(*first).*field);
+    editor_.applyToButtonState(1, [field, colour](PanelValues& panel) { panel.*field = colour; });
 }
 
 void ButtonWideGroups::browseLink() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ButtonValues.h"
+
 #include <QObject>
 #include <functional>
 
@@ -51,8 +53,7 @@ class ButtonWideGroups : public QObject {
     void geometryChanged(QSpinBox* field,
                          const std::function<void(TVelkForm&, int slot, int value)>& set);
     void textBoxTextChanged(const QString& text);
-    void hintColourClicked(const Colour& (TVelkPanel::*get)() const,
-                           void (TVelkPanel::*set)(const Colour&));
+    void hintColourClicked(Colour PanelValues::*field);
     void browseLink();
 
     SelectionEditor& editor_;

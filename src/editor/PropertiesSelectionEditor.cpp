@@ -1,5 +1,13 @@
 #include "editor/PropertiesSelectionEditor.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include "editor/AppletDocument.h"
+#include "editor/EditTexts.h"
 #include "editor/Encoding.h"
 #include "editor/PropertiesTexts.h"
 #include "editor/main.h"
@@ -27,35 +35,49 @@ bool SelectionEditor::requireSelection() {
     return false;
 }
 
-void SelectionEditor::markModified() {
-    applet().setModified(true);
-}
-
 bool SelectionEditor::startEdit() {
-    if (!requireSelection())
-        return false;
-    markModified();
-    return true;
+    return requireSelection();
 }
 
-void SelectionEditor::forEachActivePanel(const PanelEdit& edit) {
-    TVelkForm& form = applet();
-    // A copy: an edit must not be able to disturb the walk.
-    const std::vector<int> selected = form.selectedSlots();
-    for (int slot : selected) {
-        for (int state = 1; state <= kStateCount; ++state) {
-            if (!form.activeStates()[std::size_t(state - 1)])
-                continue;
-            if (TVelkPanel* panel = form.statePanel(state, slot))
-                edit(*panel);
-        }
+QString SelectionEditor::editName() const {
+    const int count = int(main_.document().selectedSlots().size());
+    return texts::edit::buttons(texts::edit::kChange, count);
+}
+
+QString SelectionEditor::typingKey() const {
+    // Keys typed into one field are one edit; a click is one of its own.
+    QWidget* focus = QApplication::focusWidget();
+    const bool typing = qobject_cast<QLineEdit*>(focus) || qobject_cast<QAbstractSpinBox*>(focus) ||
+                        qobject_cast<QPlainTextEdit*>(focus) || qobject_cast<QTextEdit*>(focus);
+    if (!typing)
+        return {};
+    // An editable list's line edit is named after its list.
+    QWidget* named = focus->objectName().isEmpty() ? focus->parentWidget() : focus;
+    return named ? named->objectName() : QString();
+}
+
+bool SelectionEditor::applyTo(const std::vector<int>& states, const PanelEdit& edit) {
+    AppletDocument& document = main_.document();
+    std::vector<AppletDocument::PanelTarget> targets;
+    for (int slot : document.selectedSlots()) {
+        for (int state : states) targets.push_back({slot, state});
     }
+    return document.editPanels(editName(), targets, edit, typingKey());
+}
+
+void SelectionEditor::editActiveStates(const PanelEdit& edit) {
+    std::vector<int> states;
+    for (int state = 1; state <= kStateCount; ++state) {
+        if (applet().activeStates()[std::size_t(state - 1)])
+            states.push_back(state);
+    }
+    applyTo(states, edit);
 }
 
 bool SelectionEditor::applyToActiveStates(const PanelEdit& edit) {
     if (!startEdit())
         return false;
-    forEachActivePanel(edit);
+    editActiveStates(edit);
     repaint();
     return true;
 }
@@ -63,24 +85,24 @@ bool SelectionEditor::applyToActiveStates(const PanelEdit& edit) {
 bool SelectionEditor::applyToButtonState(int state, const PanelEdit& edit) {
     if (!startEdit())
         return false;
-    TVelkForm& form = applet();
-    const std::vector<int> selected = form.selectedSlots();
-    for (int slot : selected) {
-        if (TVelkPanel* panel = form.statePanel(state, slot))
-            edit(*panel);
-    }
+    applyTo({state}, edit);
     return true;
 }
 
 bool SelectionEditor::applyGeometry(const std::function<void(TVelkForm&, int)>& edit) {
     if (!startEdit())
         return false;
-    TVelkForm& form = applet();
-    const std::vector<int> selected = form.selectedSlots();
-    for (int slot : selected) {
-        if (form.statePanel(1, slot))
-            edit(form, slot);
-    }
+    AppletDocument& document = main_.document();
+    const std::vector<int> selected = document.selectedSlots();
+    document.edit(
+        editName(), {false, selected, false},
+        [&](TVelkForm& form) {
+            for (int slot : selected) {
+                if (form.statePanel(1, slot))
+                    edit(form, slot);
+            }
+        },
+        typingKey());
     // The preview draws every button itself, so a moved button is redrawn
     // too, not only a resized one.
     repaint();
@@ -99,10 +121,6 @@ void SelectionEditor::discardCopies(const std::string& oldName) {
     if (oldName.empty() || oldName == " ")
         return;
     main_.deleteReplacedCopies(oldName);
-}
-
-void SelectionEditor::reloadImage(TVelkPanel& panel) {
-    main_.reloadStateImage(panel);
 }
 
 void SelectionEditor::repaint() {

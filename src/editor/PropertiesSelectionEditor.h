@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "model/ButtonValues.h"
 #include "model/Colour.h"
 
 namespace wendle {
@@ -13,13 +14,13 @@ class TVelkForm;
 class TVelkPanel;
 
 // How the button properties window writes one edit into the document: every
-// selected button, and for look settings every active state. Each edit
-// starts the same way: nothing selected shows a message and changes
-// nothing; otherwise the applet is marked modified before anything is
-// written.
+// selected button, and for look settings every active state, as one edit of
+// the document (a typed field's keys merge into one until the focus leaves
+// it). Each edit starts the same way: nothing selected shows a message and
+// changes nothing.
 class SelectionEditor {
   public:
-    using PanelEdit = std::function<void(TVelkPanel&)>;
+    using PanelEdit = std::function<void(PanelValues&)>;
     enum class Check { Characters, Characters2 };
 
     explicit SelectionEditor(TmainWindow& main);
@@ -33,8 +34,7 @@ class SelectionEditor {
 
     // False (after the message) when nothing is selected.
     bool requireSelection();
-    void markModified();
-    // requireSelection, then markModified: the start of every edit.
+    // The start of every edit: requireSelection.
     bool startEdit();
 
     // The look family: the edit goes to every active state of every
@@ -47,9 +47,9 @@ class SelectionEditor {
     // Size and position are the same on all three panels of a button.
     bool applyGeometry(const std::function<void(TVelkForm&, int slot)>& edit);
 
-    // Runs edit on every active panel of every selected button, without the
+    // The edit on every active state of every selected button, without the
     // selection check (for edits that already did it).
-    void forEachActivePanel(const PanelEdit& edit);
+    void editActiveStates(const PanelEdit& edit);
 
     // The colour dialog from start; Cancel gives start back.
     Colour chooseColour(Colour start);
@@ -60,8 +60,14 @@ class SelectionEditor {
     // The stale copies of a replaced image or sound name leave the working
     // folders.
     void discardCopies(const std::string& oldName);
-    void reloadImage(TVelkPanel& panel);
     void repaint();
+
+  private:
+    // The name of an edit of the selected buttons, and the key that merges
+    // the keys typed into one field.
+    QString editName() const;
+    QString typingKey() const;
+    bool applyTo(const std::vector<int>& states, const PanelEdit& edit);
 
   private:
     TmainWindow& main_;

@@ -23,6 +23,7 @@
 #include "editor/PropertiesWidgets.h"
 #include "editor/main.h"
 #include "model/FontTables.h"
+#include "model/PanelEdits.h"
 #include "model/UpdatingControls.h"
 #include "model/VelkPanel.h"
 
@@ -149,26 +150,26 @@ void StateTab::buildTextGroup(QVBoxLayout* column) {
         if (updatingControls() || item < 0)
             return;
         editor_.applyToActiveStates(
-            [item](TVelkPanel& panel) { panel.setFontName(std::uint8_t(item)); });
+            [item](PanelValues& panel) { panel.fontName = std::uint8_t(item); });
     });
     connect(fontSize_, &QComboBox::currentIndexChanged, this, [this](int item) {
         if (updatingControls() || item < 0)
             return;
         const int size = kFontSizes[std::size_t(item)];
         editor_.applyToActiveStates(
-            [size](TVelkPanel& panel) { panel.setFontSize(std::uint8_t(size)); });
+            [size](PanelValues& panel) { panel.fontSize = std::uint8_t(size); });
     });
     connect(fontStyle_, &QButtonGroup::idClicked, this, [this](int style) {
         if (updatingControls())
             return;
         editor_.applyToActiveStates(
-            [style](TVelkPanel& panel) { panel.setFontStyle(std::uint8_t(style)); });
+            [style](PanelValues& panel) { panel.fontStyle = std::uint8_t(style); });
     });
     connect(alignment_, &QButtonGroup::idClicked, this, [this](int alignment) {
         if (updatingControls())
             return;
         editor_.applyToActiveStates(
-            [alignment](TVelkPanel& panel) { panel.setFontAlignment(std::uint8_t(alignment)); });
+            [alignment](PanelValues& panel) { panel.fontAlignment = std::uint8_t(alignment); });
     });
     connect(useShadow_, &QCheckBox::toggled, this, &StateTab::useShadowClicked);
 }
@@ -195,13 +196,13 @@ void StateTab::buildBorderGroup(QVBoxLayout* column) {
     column->addWidget(group);
 
     connect(borderWidth_, &QSpinBox::valueChanged, this, [this] {
-        numberChanged(borderWidth_, [](TVelkPanel& panel, int value) {
-            panel.setBorderWidth(std::int16_t(value));
+        numberChanged(borderWidth_, [](PanelValues& panel, int value) {
+            panel.borderWidth = std::int16_t(value);
         });
     });
     connect(borderShading_, &QSpinBox::valueChanged, this, [this] {
         numberChanged(borderShading_,
-                      [](TVelkPanel& panel, int value) { panel.setBorderShading(value); });
+                      [](PanelValues& panel, int value) { panel.borderShading = value; });
     });
     connect(borderStyle_, &QComboBox::currentIndexChanged, this, &StateTab::borderStyleChanged);
 }
@@ -251,11 +252,11 @@ void StateTab::buildBackgroundGroup(QVBoxLayout* column) {
     connect(imageAlign_, &QComboBox::currentIndexChanged, this, &StateTab::imageAlignChanged);
     connect(imageX_, &QSpinBox::valueChanged, this, [this] {
         numberChanged(imageX_,
-                      [](TVelkPanel& panel, int value) { panel.setImageX(std::int16_t(value)); });
+                      [](PanelValues& panel, int value) { panel.imageX = std::int16_t(value); });
     });
     connect(imageY_, &QSpinBox::valueChanged, this, [this] {
         numberChanged(imageY_,
-                      [](TVelkPanel& panel, int value) { panel.setImageY(std::int16_t(value)); });
+                      [](PanelValues& panel, int value) { panel.imageY = std::int16_t(value); });
     });
 }
 
@@ -291,25 +292,23 @@ void StateTab::buildSoundGroup() {
 void StateTab::connectColourButtons() {
     struct ColourButton {
         QPushButton* button;
-        const Colour& (TVelkPanel::*get)() const;
-        void (TVelkPanel::*set)(const Colour&);
+        Colour PanelValues::*colour;
     };
     const ColourButton buttons[] = {
-        {fontColor_, &TVelkPanel::fontColor, &TVelkPanel::setFontColor},
-        {fontShadowColor_, &TVelkPanel::fontShadowColor, &TVelkPanel::setFontShadowColor},
-        {borderColor_, &TVelkPanel::borderColor, &TVelkPanel::setBorderColor},
-        {bkColor_, &TVelkPanel::bkColor, &TVelkPanel::setBkColor},
-        {fadeColor_, &TVelkPanel::fadeColor, &TVelkPanel::setFadeColor},
+        {fontColor_, &PanelValues::fontColor},
+        {fontShadowColor_, &PanelValues::fontShadowColor},
+        {borderColor_, &PanelValues::borderColor},
+        {bkColor_, &PanelValues::bkColor},
+        {fadeColor_, &PanelValues::fadeColor},
     };
     // The dialog starts from the colour of the state the user is looking at.
     for (const ColourButton& entry : buttons) {
         connect(entry.button, &QPushButton::clicked, this,
-                [this, entry] { chooseColour(host_.shownState(), entry.get, entry.set); });
+                [this, entry] { chooseColour(host_.shownState(), entry.colour); });
     }
     // The highlight colour belongs to this tab's state whichever tab shows.
-    connect(highlightColor_, &QPushButton::clicked, this, [this] {
-        chooseColour(state_, &TVelkPanel::highlightColor, &TVelkPanel::setHighlightColor);
-    });
+    connect(highlightColor_, &QPushButton::clicked, this,
+            [this] { chooseColour(state_, &PanelValues::highlightColor); });
 }
 
 void StateTab::fill(const TVelkPanel& panel) {
@@ -383,29 +382,21 @@ void StateTab::captionChanged() {
     if (editor_.refuses(SelectionEditor::Check::Characters, text))
         return;
     const std::string caption = captionText(text);
-    editor_.applyToActiveStates([&caption](TVelkPanel& panel) {
-        panel.setCaption(caption);
-        panel.setModified(true);
-    });
+    editor_.applyToActiveStates([&caption](PanelValues& panel) { panel.caption = caption; });
 }
 
-void StateTab::numberChanged(QSpinBox* field, const std::function<void(TVelkPanel&, int)>& set) {
+void StateTab::numberChanged(QSpinBox* field, const std::function<void(PanelValues&, int)>& set) {
     // A field the user has just cleared applies nothing.
     if (updatingControls() || field->text().isEmpty())
         return;
     const int value = field->value();
-    editor_.applyToActiveStates([&set, value](TVelkPanel& panel) { set(panel, value); });
+    editor_.applyToActiveStates([&set, value](PanelValues& panel) { set(panel, value); });
 }
 
 void StateTab::borderStyleChanged(int item) {
     if (updatingControls() || item < 0)
         return;
-    const std::int16_t style = std::int16_t(item / 2 + 1);
-    const bool raised = item % 2 == 0;
-    editor_.applyToActiveStates([style, raised](TVelkPanel& panel) {
-        panel.setBorderStyle(style);
-        panel.setRaised(raised);
-    });
+    editor_.applyToActiveStates([item](PanelValues& panel) { setBorderItem(panel, item); });
     // Only a bump border has shading.
     borderShading_->setEnabled(isBumpItem(item));
 }
@@ -414,7 +405,7 @@ void StateTab::imageAlignChanged(int item) {
     if (updatingControls() || item < 0)
         return;
     editor_.applyToActiveStates(
-        [item](TVelkPanel& panel) { panel.setImageStyle(std::uint8_t(item)); });
+        [item](PanelValues& panel) { panel.imageStyle = std::uint8_t(item); });
     imageX_->setEnabled(item == kImageStyleFree);
     imageY_->setEnabled(item == kImageStyleFree);
 }
@@ -422,7 +413,7 @@ void StateTab::imageAlignChanged(int item) {
 void StateTab::useShadowClicked(bool on) {
     if (updatingControls())
         return;
-    if (!editor_.applyToActiveStates([on](TVelkPanel& panel) { panel.setFontShadow(on); }))
+    if (!editor_.applyToActiveStates([on](PanelValues& panel) { panel.fontShadow = on; }))
         return;
     UpdatingControlsScope updating;
     host_.forEachActiveTab([on](StateTab& tab) { tab.showShadow(on); });
@@ -431,7 +422,7 @@ void StateTab::useShadowClicked(bool on) {
 void StateTab::gradientClicked(bool on) {
     if (updatingControls())
         return;
-    if (!editor_.applyToActiveStates([on](TVelkPanel& panel) { panel.setFade(on); }))
+    if (!editor_.applyToActiveStates([on](PanelValues& panel) { panel.fade = on; }))
         return;
     host_.forEachActiveTab([on](StateTab& tab) { tab.enableFadeColour(on); });
 }
@@ -439,12 +430,8 @@ void StateTab::gradientClicked(bool on) {
 void StateTab::transparentClicked(bool on) {
     if (updatingControls())
         return;
-    const bool applied = editor_.applyToActiveStates([on](TVelkPanel& panel) {
-        panel.setTransparentBk(on);
-        // A transparent button shows the applet behind it, not a gradient.
-        if (on)
-            panel.setFade(false);
-    });
+    const bool applied = editor_.applyToActiveStates(
+        [on](PanelValues& panel) { setTransparentBackground(panel, on); });
     if (applied)
         host_.refill();
 }
@@ -452,13 +439,12 @@ void StateTab::transparentClicked(bool on) {
 void StateTab::highlightClicked(bool on) {
     if (updatingControls())
         return;
-    if (!editor_.applyToActiveStates([on](TVelkPanel& panel) { panel.setShowHighlight(on); }))
+    if (!editor_.applyToActiveStates([on](PanelValues& panel) { panel.showHighlight = on; }))
         return;
     host_.forEachActiveTab([on](StateTab& tab) { tab.enableHighlightColour(on); });
 }
 
-void StateTab::chooseColour(int startState, const Colour& (TVelkPanel::*get)() const,
-                            void (TVelkPanel::*set)(const Colour&)) {
+void StateTab::chooseColour(int startState, Colour PanelValues::*field) {
     if (updatingControls() || !editor_.startEdit())
         return;
     const TVelkPanel* first = editor_.firstSelected(startState);
@@ -466,20 +452,15 @@ void StateTab::chooseColour(int startState, const Colour& (TVelkPanel::*get)() c
         return;
     // Cancel gives the start colour back, and that is applied too: every
     // selected button then takes the first one's colour.
-    const Colour colour = editor_.chooseColour((first->*get)());
-    editor_.forEachActivePanel([set, colour](TVelkPanel& panel) { (panel.*set)(colour); });
+    const Colour colour = editor_.chooseColour(capturePanel(*first).*field);
+    editor_.editActiveStates([field, colour](PanelValues& panel) { panel.*field = colour; });
     editor_.repaint();
 }
 
 void StateTab::replaceImage(const std::string& name, const std::string& path) {
-    editor_.forEachActivePanel([this, &name, &path](TVelkPanel& panel) {
-        editor_.discardCopies(panel.imageName());
-        panel.setImageName(name);
-        panel.setImagePath(path);
-        // A button given an image is no longer see-through.
-        if (panel.transparentBk())
-            panel.setTransparentBk(false);
-        editor_.reloadImage(panel);
+    editor_.editActiveStates([this, &name, &path](PanelValues& panel) {
+        editor_.discardCopies(panel.imageName);
+        setStateImage(panel, name, path);
     });
     editor_.repaint();
     host_.refill();
@@ -508,7 +489,6 @@ void StateTab::browseImage() {
          {}});
     if (chosen.isEmpty() || refuseChosenPicture(editor_.main().dialogs(), chosen))
         return;
-    editor_.markModified();
     replaceImage(storedText(fileNameOf(chosen)), storedText(chosen));
 }
 
@@ -520,10 +500,9 @@ void StateTab::soundTyped(const QString& text) {
     if (!editor_.startEdit())
         return;
     const std::string name = storedText(text);
-    editor_.forEachActivePanel([this, &name](TVelkPanel& panel) {
-        editor_.discardCopies(panel.soundName());
-        panel.setSoundName(name);
-        panel.setSoundPath(name);
+    editor_.editActiveStates([this, &name](PanelValues& panel) {
+        editor_.discardCopies(panel.soundName);
+        setStateSound(panel, name, name);
     });
 }
 
@@ -539,13 +518,11 @@ void StateTab::browseSound() {
          {}});
     if (chosen.isEmpty())
         return;
-    editor_.markModified();
     const std::string name = storedText(fileNameOf(chosen));
     const std::string path = storedText(chosen);
-    editor_.forEachActivePanel([this, &name, &path](TVelkPanel& panel) {
-        editor_.discardCopies(panel.soundName());
-        panel.setSoundPath(path);
-        panel.setSoundName(name);
+    editor_.editActiveStates([this, &name, &path](PanelValues& panel) {
+        editor_.discardCopies(panel.soundName);
+        setStateSound(panel, name, path);
     });
     UpdatingControlsScope updating;
     const QString shown = shownText(name);

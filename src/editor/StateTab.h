@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ButtonValues.h"
+
 #include <QWidget>
 #include <functional>
 
@@ -73,7 +75,7 @@ class StateTab : public QWidget {
 
     // Handlers.
     void captionChanged();
-    void numberChanged(QSpinBox* field, const std::function<void(TVelkPanel&, int)>& set);
+    void numberChanged(QSpinBox* field, const std::function<void(PanelValues&, int)>& set);
     void borderStyleChanged(int item);
     void imageAlignChanged(int item);
     void useShadowClicked(bool on);
@@ -84,8 +86,7 @@ class StateTab : public QWidget {
     void browseImage();
     void soundTyped(const QString& text);
     void browseSound();
-    void chooseColour(int startState, const Colour& (TVelkPanel::*get)() const,
-                      void (TVelkPanel::*set)(const Colour&));
+    void chooseColour(int startState, Colour PanelValues::*field);
     void replaceImage(const std::string& name, const std::string& path);
 
     SelectionEditor& editor_;

@@ -10,13 +10,16 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "document/NewDocument.h"
+#include "editor/AppletDocument.h"
+#include "editor/EditTexts.h"
 #include "editor/GeneralTab.h"
 #include "editor/GeneralTexts.h"
 #include "editor/GeneralWidgets.h"
 #include "editor/Preview.h"
-#include "editor/TextBoxPlacement.h"
 #include "editor/main.h"
 #include "model/FontTables.h"
+#include "model/TextBoxPlacement.h"
 #include "model/UpdatingControls.h"
 #include "platform/HelpTopics.h"
 
@@ -102,23 +105,14 @@ TextBoxGroup::TextBoxGroup(TmainWindow& main, GeneralTab& tab, QWidget* parent)
 }
 
 void TextBoxGroup::refill() {
-    TVelkForm& applet = main_.applet();
-    TvelkTextBox& box = applet.textBox();
-    box.typeface = applet.textBoxFont();
-    // The panel draws in the applet's text box colours.
-    box.fontColor = applet.textBoxTextColor();
-    box.bkColor = applet.textBoxBkColor();
-    if (applet.textBoxVisible()) {
-        CheckBox2_->setChecked(true);
-    } else {
-        CheckBox2_->setChecked(false);
-        parkHiddenTextBox(applet);
-    }
+    document::applyGeneralRefill(main_.applet());
+    showValues();
+}
+
+void TextBoxGroup::showValues() {
+    UpdatingControlsScope updating;
+    CheckBox2_->setChecked(main_.applet().textBoxVisible() != 0);
     showFont();
-    if (applet.textBoxFontStyle() >= 0 && applet.textBoxFontStyle() <= 2)
-        box.fontStyle = applet.textBoxFontStyle();
-    if (const auto points = previewPointSize(applet.textBoxFontSize()))
-        box.pointSize = *points;
     showTextBoxSize();
 }
 
@@ -159,10 +153,10 @@ void TextBoxGroup::cfont2Change(int index) {
         showFont();
         return;
     }
-    TVelkForm& applet = main_.applet();
-    applet.setModified(true);
-    applet.setTextBoxFont(index);
-    applet.textBox().typeface = index;
+    main_.document().editForm(texts::edit::kChangeTextBox, [index](FormValues& applet) {
+        applet.textBoxFont = index;
+        applet.textBox.typeface = index;
+    });
     main_.repaintPreview();
 }
 
@@ -173,12 +167,12 @@ void TextBoxGroup::cfontsize2Change(int index) {
         showFont();
         return;
     }
-    TVelkForm& applet = main_.applet();
     const int size = cfontsize2_->itemText(index).toInt();
-    applet.setModified(true);
-    applet.setTextBoxFontSize(size);
-    if (const auto points = previewPointSize(size))
-        applet.textBox().pointSize = *points;
+    main_.document().editForm(texts::edit::kChangeTextBox, [size](FormValues& applet) {
+        applet.textBoxFontSize = size;
+        if (const auto points = previewPointSize(size))
+            applet.textBox.pointSize = *points;
+    });
     main_.repaintPreview();
 }
 
@@ -189,49 +183,50 @@ void TextBoxGroup::fontStyleClick(int style) {
         showFont();
         return;
     }
-    TVelkForm& applet = main_.applet();
-    applet.setModified(true);
-    applet.setTextBoxFontStyle(style);
-    applet.textBox().fontStyle = style;
+    main_.document().editForm(texts::edit::kChangeTextBox, [style](FormValues& applet) {
+        applet.textBoxFontStyle = style;
+        applet.textBox.fontStyle = style;
+    });
     main_.repaintPreview();
 }
 
 void TextBoxGroup::SpeedButton3Click() {
     if (updatingControls() || !ensureTextBoxShown())
         return;
-    TVelkForm& applet = main_.applet();
-    const Colour colour = main_.getColor(applet.textBoxTextColor());
-    applet.setTextBoxTextColor(colour);
-    applet.textBox().fontColor = colour;
+    const Colour colour = main_.getColor(main_.applet().textBoxTextColor());
+    main_.document().editForm(texts::edit::kChangeTextBox,
+                              [colour](FormValues& applet) { applet.textBoxTextColor = colour; });
     main_.repaintPreview();
 }
 
 void TextBoxGroup::textBoxBkColorClick() {
     if (updatingControls() || !ensureTextBoxShown())
         return;
-    TVelkForm& applet = main_.applet();
-    const Colour colour = main_.getColor(applet.textBoxBkColor());
-    applet.setTextBoxBkColor(colour);
-    applet.textBox().bkColor = colour;
+    const Colour colour = main_.getColor(main_.applet().textBoxBkColor());
+    main_.document().editForm(texts::edit::kChangeTextBox,
+                              [colour](FormValues& applet) { applet.textBoxBkColor = colour; });
     main_.repaintPreview();
 }
 
 void TextBoxGroup::textBoxBorderColorClick() {
     if (updatingControls() || !ensureTextBoxShown())
         return;
-    TVelkForm& applet = main_.applet();
-    applet.setTextBoxBorderColor(main_.getColor(applet.textBoxBorderColor()));
+    const Colour colour = main_.getColor(main_.applet().textBoxBorderColor());
+    main_.document().editForm(texts::edit::kChangeTextBox,
+                              [colour](FormValues& applet) { applet.textBoxBorderColor = colour; });
     main_.repaintPreview();
 }
 
 void TextBoxGroup::CheckBox2Click(bool checked) {
     if (updatingControls())
         return;
-    TVelkForm& applet = main_.applet();
-    if (checked)
-        showTextBox(applet);
-    else
-        hideTextBox(applet);
+    main_.document().edit(texts::edit::kChangeTextBox, {true, {}, false},
+                          [checked](TVelkForm& applet) {
+                              if (checked)
+                                  showTextBox(applet);
+                              else
+                                  hideTextBox(applet);
+                          });
     main_.preview()->followAppletSize();
     {
         UpdatingControlsScope updating;

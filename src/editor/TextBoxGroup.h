@@ -24,6 +24,8 @@ class TextBoxGroup : public QGroupBox {
     // Refill steps 5 to 9: font, shown state, size, style and the panel's
     // width and height; the caller holds updatingControls.
     void refill();
+    // Shows the applet's values without the refill's effect on it.
+    void showValues();
     // Writes the text box panel's width and height into the two hidden size
     // fields (the caller holds updatingControls).
     void showTextBoxSize();

@@ -1,6 +1,7 @@
 #include "editor/main.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -25,14 +26,19 @@
 #include "editor/AppletView.h"
 #include "editor/Browser.h"
 #include "editor/ButtonsTab.h"
+#include "editor/EditActions.h"
+#include "editor/EditTexts.h"
+#include "editor/EditorSettings.h"
 #include "editor/Encoding.h"
 #include "editor/GeneralTab.h"
 #include "editor/Grid.h"
 #include "editor/HtmlTab.h"
 #include "editor/Preview.h"
 #include "editor/Properties.h"
-#include "editor/QtSettingsOwner.h"
+#include "editor/Publishing.h"
 #include "editor/Texts.h"
+#include "editor/WindowTitle.h"
+#include "model/AppletEdits.h"
 #include "model/AppletHTML.h"
 #include "model/CharacterCheck.h"
 #include "model/Editing.h"
@@ -49,13 +55,13 @@ TmainWindow::TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWi
     : QMainWindow(parent),
       dialogs_(dialogs),
       programFolder_(programFolder),
-      lifecycle_(documentHost_, QFile::encodeName(programFolder).toStdString()),
+      documentCommands_(*this, document_, programFolder),
       pictureMessages_(new PictureMessages(dialogs, this)) {
     // The desktop services and the working folders look beside the same
     // program as the editor does.
     platform::overrideProgramFolder(QFile::encodeName(programFolder).toStdString());
     setObjectName("mainWindow");
-    setWindowTitle(texts::kAppTitle);
+    editActions_ = new EditActions(document_, dialogs_, this);
     buildMenus();
     buildTabs();
     accessibility_ = new AccessibilityMonitor(*this, this);
@@ -63,61 +69,44 @@ TmainWindow::TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWi
     connect(accessibility_, &AccessibilityMonitor::findingsChanged, this,
             [this] { accessibilityBadge_->show(int(accessibility_->findings().size())); });
     resize(720, 520);
-    createSettings();
+    settings_ = new EditorSettings(
+        *this, *reopenMenu_,
+        [this](const QString& path) { documentCommands_.reopenDocument(path); },
+        [this](const QString& problem) { dialogs_.showMessage(problem); });
     browserWindow_ = new TBrowserWindow(*this, this);
+    publishing_ = std::make_unique<Publishing>(dialogs_, document_, programFolder_,
+                                               [this] { return browserWindow_->browserChoice(); });
+    document_.setPictureReporter(
+        [this](const LoadImageReport& report) { pictureMessages_->note(report); });
+    createDocumentWindows();
+    connect(&document_, &AppletDocument::appletReplaced, this, &TmainWindow::documentReplaced);
+    connect(&document_, &AppletDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&document_, &AppletDocument::saved, this, &TmainWindow::showTitle);
+    connect(&document_, &AppletDocument::formChanged, this, &TmainWindow::repaintPreview);
+    connect(&document_, &AppletDocument::buttonsChanged, this, &TmainWindow::repaintPreview);
+    connect(&document_, &AppletDocument::buttonListChanged, this, &TmainWindow::repaintPreview);
+    connect(&document_, &AppletDocument::selectionChanged, this, &TmainWindow::repaintPreview);
+    connect(&document_, &AppletDocument::changeRestored, this, &TmainWindow::changeRestored);
+    // A field's typing is one step until the focus leaves it.
+    connect(qApp, &QApplication::focusChanged, &document_, &AppletDocument::endMerging);
+    showTitle();
 }
 
 TmainWindow::~TmainWindow() {
     saveSettings();
+    // The windows go before the document they show.
     delete preview_;
     delete properties_;
-}
-
-void TmainWindow::createSettings() {
-    Label26_ = new QLabel("false", this);
-    Label26_->setObjectName("Label26");
-    Label26_->hide();
-    Label27_ = new QLabel("false", this);
-    Label27_->setObjectName("Label27");
-    Label27_->hide();
-
-    settingsOwner_ =
-        std::make_unique<QtSettingsOwner>(*this, kMainWindowName, FormBorderStyle::Sizeable, true);
-    AppSettings_ = createAppSettings(*settingsOwner_);
-    AppSettings_->OnMRUClick = [this](TPFormSettings&, const TPMRUEntry&,
-                                      const std::string& fileName,
-                                      int) { reopenDocument(QFile::decodeName(fileName.c_str())); };
-    AppSettings_->OnMRUChange = [this](TPFormSettings&) { rebuildReopenMenu(); };
-    AppSettings_->OnStoreProblem = [this](TPSettings&, const std::string& message) {
-        dialogs_.showMessage(QFile::decodeName(message.c_str()));
-    };
-    PAppSettings_ = createPAppSettings(settingsOwner_.get());
-    AppSettings_->restore();
-    rebuildReopenMenu();
-}
-
-void TmainWindow::rebuildReopenMenu() {
-    reopenMenu_->clear();
-    const TPMRUMenu menu = AppSettings_->BuildMRUMenu(false);
-    if (menu.SeparatorBefore)
-        reopenMenu_->addSeparator();
-    for (const TPMRUEntry& entry : menu.Entries) {
-        QAction* action = reopenMenu_->addAction(QString::fromStdString(entry.Caption));
-        action->setToolTip(QFile::decodeName(entry.FileName.c_str()));
-        const int index = entry.MRUIndex;
-        connect(action, &QAction::triggered, this,
-                [this, index] { AppSettings_->ClickMRUEntry(index); });
-    }
-    reopenMenu_->setEnabled(!menu.Entries.empty());
+    delete accessibilityWindow_;
+    delete accessibility_;
+    delete accessibilityBadge_;
+    accessibility_ = nullptr;
+    delete takeCentralWidget();
 }
 
 void TmainWindow::saveSettings() {
-    if (AppSettings_)
-        AppSettings_->save();
-}
-
-TVelkForm& TmainWindow::applet() {
-    return preview_->applet();
+    if (settings_)
+        settings_->save();
 }
 
 void TmainWindow::buildMenus() {
@@ -131,17 +120,29 @@ void TmainWindow::buildMenus() {
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    add(file, "newMenuItem", texts::kNewApplet, &TmainWindow::newDocument, QKeySequence::New);
-    add(file, "openMenuItem", texts::kOpen, &TmainWindow::openDocument, QKeySequence::Open);
+    DocumentCommands* commands = &documentCommands_;
+    add(
+        file, "newMenuItem", texts::kNewApplet, [commands] { commands->newDocument(); },
+        QKeySequence::New);
+    add(
+        file, "openMenuItem", texts::kOpen, [commands] { commands->openDocument(); },
+        QKeySequence::Open);
     reopenMenu_ = file->addMenu(texts::kReopen);
     reopenMenu_->setObjectName("Reopen1");
     reopenMenu_->menuAction()->setObjectName("Reopen1");
-    add(file, "saveMenuItem", texts::kSaveApplet, &TmainWindow::saveDocument, QKeySequence::Save);
-    add(file, "SaveAsMenuItem", texts::kSaveAppletAs, &TmainWindow::saveDocumentAs,
+    add(
+        file, "saveMenuItem", texts::kSaveApplet, [commands] { commands->saveDocument(); },
+        QKeySequence::Save);
+    add(
+        file, "SaveAsMenuItem", texts::kSaveAppletAs, [commands] { commands->saveDocumentAs(); },
         QKeySequence("Ctrl+Shift+S"));
     add(file, "publishWebMenuItem", texts::kPublishWebMenu, &TmainWindow::publishForWeb);
     file->addSeparator();
     add(file, "exitMenuItem", texts::kExit, &QWidget::close, QKeySequence("Ctrl+Q"));
+
+    QMenu* edit = menuBar()->addMenu(texts::edit::kEditMenu);
+    edit->menuAction()->setObjectName("Edit1");
+    editActions_->addTo(edit);
 
     QMenu* templates = menuBar()->addMenu(texts::kTemplatesMenu);
     templates->menuAction()->setObjectName("Templates1");
@@ -158,7 +159,8 @@ void TmainWindow::buildMenus() {
         QAction* action = templates->addAction(item.caption);
         action->setData(item.number);
         const int number = item.number;
-        connect(action, &QAction::triggered, this, [this, number] { openTemplate(number); });
+        connect(action, &QAction::triggered, this,
+                [commands, number] { commands->openTemplate(number); });
     }
 
     QMenu* options = menuBar()->addMenu(texts::kOptionsMenu);
@@ -219,14 +221,11 @@ void TmainWindow::buildTabs() {
     setCentralWidget(central);
 }
 
-void TmainWindow::createDocumentWindows(std::unique_ptr<TVelkForm> applet) {
-    // Nothing of the old document survives: its windows go with it.
-    delete preview_;
-    delete properties_;
-    // Owned by the main window, so it stays above it and closes with it.
-    preview_ = new TPreviewWindow(*this, std::move(applet), this);
-    preview_->applet().setObserver(this);
-    properties_ = nullptr;
+void TmainWindow::createDocumentWindows() {
+    // Built once; a new document resets them (documentReplaced). Owned by
+    // the main window, so they stay above it and close with it. The
+    // properties window is built when first asked for.
+    preview_ = new TPreviewWindow(*this, this);
 }
 
 TPropertiesWindow* TmainWindow::properties() {
@@ -257,61 +256,16 @@ void TmainWindow::placePreview() {
     preview_->keepOnScreen();
 }
 
-void TmainWindow::startUp(const QStringList& arguments) {
-    resetDocument();
-    if (!arguments.isEmpty()) {
-        // A path with blanks that the shell split is joined again.
-        openPath(arguments.join(' '));
-        return;
-    }
-    for (int i = 0; i < document::kStartupButtons; ++i) applet().CreateMenuItem();
-    applet().setClientSize(document::kNewClientWidth, document::kStartupClientHeight);
-    preview_->followAppletSize();
-    UpDateGeneralWindow();
-}
-
-void TmainWindow::openPath(const QString& path) {
-    lifecycle_.openFile(QFile::encodeName(path).toStdString());
-    afterDocumentRead();
-}
-
-void TmainWindow::afterDocumentRead() {
-    // Whatever the reader met, the editors show the applet as it now is.
-    setUpdatingControls(false);
-    preview_->followAppletSize();
-    UpDateGeneralWindow();
-    repaintPreview();
-}
-
-void TmainWindow::resetDocument() {
-    installApplet(document::newDocumentApplet());
-    applet().setModified(false);
-}
-
-void TmainWindow::adoptApplet(std::unique_ptr<TVelkForm> applet) {
-    installApplet(std::move(applet));
-}
-
-void TmainWindow::installApplet(std::unique_ptr<TVelkForm> applet) {
+void TmainWindow::documentReplaced() {
     UpdatingControlsScope updating;
-    // The grid is the editor's, not the document's: it stays as the user
-    // set it when the document is replaced.
-    if (preview_) {
-        const TVelkForm& previous = this->applet();
-        applet->setGrid(previous.grid());
-        applet->setGridX(previous.gridX());
-        applet->setGridY(previous.gridY());
-    }
-    createDocumentWindows(std::move(applet));
     preview_->followAppletSize();
     if (isVisible())
         placePreview();
+    if (properties_) {
+        properties_->hide();
+        properties_->setApplyToAllStates(true);
+    }
     UpDateGeneralWindow();
-    // The list follows the buttons the applet already holds.
-    buttonsTab_->clearRows();
-    TVelkForm& current = this->applet();
-    for (int slot : current.usedSlots()) buttonAdded(current, slot);
-    for (int slot : current.selectedSlots()) selectionChanged(current, slot, true);
     // Whoever copies from the HTML pane must get this document's block.
     // Building it fills the applet's empty texts, so it is built only where
     // it shows; a hidden pane is emptied and built when its tab opens.
@@ -319,8 +273,25 @@ void TmainWindow::installApplet(std::unique_ptr<TVelkForm> applet) {
         rebuildHtmlPane();
     else
         htmlTab_->setLines({});
+    repaintPreview();
+    showTitle();
     if (accessibility_)
         accessibility_->documentChanged();
+}
+
+void TmainWindow::changeRestored() {
+    UpdatingControlsScope updating;
+    preview_->followAppletSize();
+    generalTab_->showValues();
+    updatePropertiesWindow();
+    if (tabs_->currentWidget() == htmlTab_)
+        rebuildHtmlPane();
+    repaintPreview();
+}
+
+void TmainWindow::showTitle() {
+    setWindowTitle(documentWindowTitle(applet().documentPath()));
+    setWindowModified(document_.isModified());
 }
 
 void TmainWindow::UpDateGeneralWindow() {
@@ -363,20 +334,18 @@ void TmainWindow::checkAccessibility() {
     accessibilityWindow_->activateWindow();
 }
 
-void TmainWindow::appletResized() {
+void TmainWindow::appletResized(int clientWidth, int clientHeight) {
+    document_.edit(texts::edit::kResizeApplet, {true, applet().usedSlots(), false},
+                   [clientWidth, clientHeight](TVelkForm& applet) {
+                       resizeApplet(applet, clientWidth, clientHeight);
+                   });
     // Only the size fields follow: a full refill would also reset choices
     // such as the arrangement box.
     generalTab_->showAppletSize();
-    repaintIfTransparent(applet());
-    repaintPreview();
 }
 
 Colour TmainWindow::getColor(Colour start) {
-    const auto chosen = dialogs_.chooseColour(start);
-    if (!chosen)
-        return start;
-    applet().setModified(true);
-    return *chosen;
+    return dialogs_.chooseColour(start).value_or(start);
 }
 
 bool TmainWindow::checkCharacters(const QString& text) {
@@ -393,35 +362,8 @@ bool TmainWindow::checkCharacters2(const QString& text) {
     return true;
 }
 
-void TmainWindow::newDocument() {
-    lifecycle_.newDocument();
-}
-
-void TmainWindow::openDocument() {
-    lifecycle_.open();
-    afterDocumentRead();
-}
-
-void TmainWindow::reopenDocument(const QString& path) {
-    lifecycle_.reopen(QFile::encodeName(path).toStdString());
-    afterDocumentRead();
-}
-
-void TmainWindow::saveDocument() {
-    lifecycle_.save();
-}
-
-void TmainWindow::saveDocumentAs() {
-    lifecycle_.saveAs();
-}
-
-void TmainWindow::openTemplate(int number) {
-    lifecycle_.openTemplate(number);
-    afterDocumentRead();
-}
-
 void TmainWindow::closeEvent(QCloseEvent* event) {
-    if (!lifecycle_.close()) {
+    if (!documentCommands_.mayClose()) {
         event->ignore();
         return;
     }
@@ -434,64 +376,19 @@ void TmainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void TmainWindow::deleteAppletCopies() {
-    if (preview_)
-        document::deleteAppletCopies(applet(), workingFolders());
+    publishing_->deleteAppletCopies();
 }
 
 document::WorkingFolders TmainWindow::workingFolders() const {
-    return {QFile::encodeName(programFolder_).toStdString(), platform::workingFolderBase()};
-}
-
-void TmainWindow::showSkippedFiles(const std::vector<std::string>& skipped) {
-    // File paths are the file system's bytes; the name after them is too.
-    QStringList lines;
-    for (const std::string& line : skipped) lines << QFile::decodeName(line.c_str());
-    if (!lines.isEmpty())
-        dialogs_.showMessage(lines.join(QLatin1Char('\n')));
+    return publishing_->workingFolders();
 }
 
 void TmainWindow::testInBrowser() {
-    const std::vector<std::string> lines = rebuildHtmlPane();
-    const document::WorkingFolders folders = workingFolders();
-    std::vector<std::string> skipped;
-    if (const auto error = document::buildTestSite(applet(), lines, folders, &skipped)) {
-        dialogs_.showMessage(QFile::decodeName(error->c_str()));
-        return;
-    }
-    showSkippedFiles(skipped);
-    openInBrowser(document::testPagePath(folders), WithoutChoice::AskForOne);
-}
-
-void TmainWindow::openInBrowser(const std::string& page, WithoutChoice withoutChoice) {
-    auto launch = document::browserLaunch(browserWindow_->browserChoice(), page);
-    if (launch.kind == document::BrowserLaunch::Kind::NoBrowser) {
-        if (withoutChoice == WithoutChoice::AskForOne) {
-            dialogs_.showMessage(document::messages::kSelectBrowser);
-            return;
-        }
-        launch.kind = document::BrowserLaunch::Kind::DefaultBrowser;
-    }
-    // A desktop opener that starts but finds no browser cannot be told
-    // apart from one that did; what fails to start at all is reported.
-    const QString error = launch.kind == document::BrowserLaunch::Kind::Program
-                              ? launchProgram(QFile::decodeName(launch.file.c_str()),
-                                              QFile::decodeName(launch.parameters.c_str()),
-                                              QFile::decodeName(launch.workingFolder.c_str()))
-                              : dialogs_.openExternal(QFile::decodeName(page.c_str()));
-    if (!error.isEmpty())
-        dialogs_.showWarning(QString(texts::kBrowserNotStarted).arg(error));
+    publishing_->testInBrowser(rebuildHtmlPane());
 }
 
 void TmainWindow::showImagesAndSounds() {
-    const document::WorkingFolders folders = workingFolders();
-    std::vector<std::string> skipped;
-    if (const auto error = document::refreshRequiredFiles(applet(), folders, &skipped)) {
-        dialogs_.showMessage(QFile::decodeName(error->c_str()));
-        return;
-    }
-    showSkippedFiles(skipped);
-    const QString folder = QFile::decodeName(folders.requiredFiles().c_str());
-    launchProgram(folder, folder, folder);
+    publishing_->showImagesAndSounds();
 }
 
 void TmainWindow::publishForWeb() {
@@ -527,30 +424,20 @@ void TmainWindow::publishForWeb() {
 }
 
 void TmainWindow::showClassFiles() {
-    const document::WorkingFolders folders = workingFolders();
-    if (const auto error = document::gatherClassFiles(folders)) {
-        dialogs_.showMessage(QFile::decodeName(error->c_str()));
-        return;
-    }
-    const QString folder = QFile::decodeName(folders.velkbutton().c_str());
-    launchProgram(folder, folder.chopped(1), folder);
+    publishing_->showClassFiles();
 }
 
 QString TmainWindow::launchProgram(const QString& file, const QString& parameters,
                                    const QString& workingFolder) {
-    const QString target = QDir::isAbsolutePath(file) ? file : workingFolder + file;
-    if (QFileInfo(target).isDir())
-        return dialogs_.openExternal(target);
-    return dialogs_.startProgram(target, parameters, workingFolder);
+    return publishing_->launchProgram(file, parameters, workingFolder);
 }
 
 void TmainWindow::addRecentDocument(const QString& path) {
-    AppSettings_->AddMRUItem(QFile::encodeName(path).toStdString());
+    settings_->addRecentDocument(path);
 }
 
 void TmainWindow::loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) {
     pictureMessages_->note(LoadImage(applet, fallbackFolder));
-    applet.setModif(true);
 }
 
 void TmainWindow::loadStateImage(TVelkForm& applet, TVelkPanel& panel,
@@ -584,22 +471,8 @@ void TmainWindow::showAbout() {
     TAboutBox::run(*this);
 }
 
-void TmainWindow::reloadStateImage(TVelkPanel& panel) {
-    loadStateImage(applet(), panel, documentFolder());
-}
-
-void TmainWindow::reloadAppletImage() {
-    loadAppletImage(applet(), documentFolder());
-}
-
-std::string TmainWindow::documentFolder() {
-    const std::string& path = applet().documentPath();
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 void TmainWindow::deleteReplacedCopies(const std::string& oldName) {
-    document::deleteReplacedCopies(oldName, workingFolders());
+    publishing_->deleteReplacedCopies(oldName);
 }
 
 void TmainWindow::openHelpTopic(int topic) {
@@ -608,49 +481,24 @@ void TmainWindow::openHelpTopic(int topic) {
         dialogs_.showWarning(help.error);
         return;
     }
-    openInBrowser(QFile::encodeName(help.path).toStdString(), WithoutChoice::UseDefault);
+    publishing_->openInBrowser(QFile::encodeName(help.path).toStdString(),
+                               Publishing::WithoutChoice::UseDefault);
 }
 
 bool TmainWindow::takeFirstUseFlag(const QString& name) {
-    QLabel* flag = name == kShowedPreviewHint ? Label26_
-                   : name == kShowedStateHint ? Label27_
-                                              : nullptr;
-    if (!flag || flag->text() == "true")
-        return false;
-    flag->setText("true");
-    return true;
+    return settings_->takeFirstUseFlag(name);
 }
 
 void TmainWindow::newButton() {
-    const auto created = applet().CreateMenuItem();
-    if (!created.ok())
-        dialogs_.showMessage(toQString(created.message));
-    repaintPreview();
+    editActions_->newButton();
 }
 
 void TmainWindow::deleteButtons() {
-    if (applet().selectedSlots().empty()) {
-        dialogs_.showMessage(texts::kNoSelectionDelete);
-        return;
-    }
-    if (dialogs_.ask(texts::kConfirmDelete, false) != UserDialogs::Answer::Yes)
-        return;
-    UpdatingControlsScope updating;
-    deleteSelected(applet());
-    repaintPreview();
+    editActions_->deleteSelection();
 }
 
 void TmainWindow::duplicateButton() {
-    if (applet().selectedSlots().empty()) {
-        dialogs_.showMessage(texts::kNoSelectionDuplicate);
-        return;
-    }
-    const auto copy = duplicateSelected(applet());
-    if (!copy.ok()) {
-        dialogs_.showMessage(toQString(copy.message));
-        return;
-    }
-    repaintPreview();
+    editActions_->duplicateSelection();
 }
 
 void TmainWindow::showButtonProperties() {
@@ -674,21 +522,6 @@ void TmainWindow::showButtonProperties() {
     }
     window->show();
     window->raise();
-}
-
-void TmainWindow::buttonAdded(TVelkForm& applet, int slot) {
-    buttonsTab_->appendRow(toQString(applet.statePanel(1, slot)->itemName()));
-}
-
-void TmainWindow::buttonRemoved(TVelkForm&, int, int ordinal) {
-    buttonsTab_->removeRow(ordinal);
-}
-
-void TmainWindow::selectionChanged(TVelkForm& applet, int slot, bool selected) {
-    const auto& used = applet.usedSlots();
-    const auto found = std::find(used.begin(), used.end(), slot);
-    if (found != used.end())
-        buttonsTab_->setRowSelected(int(found - used.begin()), selected);
 }
 
 }  // namespace wendle

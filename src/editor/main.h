@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "document/WorkingFolders.h"
-#include "editor/EditorDocumentHost.h"
+#include "editor/AppletDocument.h"
+#include "editor/DocumentCommands.h"
 #include "editor/PictureMessages.h"
 #include "editor/UserDialogs.h"
 #include "model/VelkForm.h"
@@ -16,9 +18,9 @@ class QLabel;
 
 namespace wendle {
 
-class TPFormSettings;
-class TPAppSettings;
-class QtSettingsOwner;
+class EditActions;
+class EditorSettings;
+class Publishing;
 class TPreviewWindow;
 class TPropertiesWindow;
 class GeneralTab;
@@ -29,9 +31,12 @@ class AccessibilityMonitor;
 class AccessibilityWindow;
 class AccessibilityBadge;
 
-// The main window: menus, the General, Buttons and HTML tabs, and the hub
-// through which every editing window reaches the one current applet.
-class TmainWindow : public QMainWindow, public AppletObserver {
+// The main window: menus and the General, Buttons and HTML tabs. It owns
+// the one document (AppletDocument) and wires the windows that show it, the
+// File menu's document commands (DocumentCommands), the Edit menu's
+// commands (EditActions), publishing (Publishing) and the stored settings
+// with the recent documents (EditorSettings).
+class TmainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
@@ -40,8 +45,12 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWidget* parent = nullptr);
     ~TmainWindow() override;
 
-    // The current applet, owned by the preview window.
-    TVelkForm& applet();
+    // The document and its current applet.
+    AppletDocument& document() { return document_; }
+    TVelkForm& applet() { return document_.applet(); }
+    EditActions& editActions() { return *editActions_; }
+    DocumentCommands& documentCommands() { return documentCommands_; }
+    Publishing& publishing() { return *publishing_; }
     TPreviewWindow* preview() const { return preview_; }
     // The properties window, built the first time it is needed.
     TPropertiesWindow* properties();
@@ -55,16 +64,6 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // Shows the main window centred on the screen with the preview beside it.
     void showCentred();
 
-    // Start-up: the arguments joined by blanks name a document to open;
-    // without any, a new applet with four buttons.
-    void startUp(const QStringList& arguments);
-
-    // Replaces the applet by a new, empty one: new preview and properties
-    // windows, client area 105 x 175, General tab refilled, list emptied.
-    void resetDocument();
-    // Puts an applet that was read whole in place of the current one, with
-    // new windows around it.
-    void adoptApplet(std::unique_ptr<TVelkForm> applet);
     // Refills the General tab from the applet.
     void UpDateGeneralWindow();
     // Rebuilds the HTML pane from the applet.
@@ -74,26 +73,16 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // Repaints whatever changed in the preview.
     void repaintPreview();
 
-    // The colour dialog from start: OK marks the applet modified and gives
-    // the chosen colour, Cancel gives start.
+    // The colour dialog from start: OK gives the chosen colour, Cancel
+    // gives start.
     Colour getColor(Colour start);
     // True (after showing the message) when the text holds a character the
     // applet's parameters cannot carry.
     bool checkCharacters(const QString& text);
     bool checkCharacters2(const QString& text);
 
-    // The preview window was resized by the user: the size fields follow.
-    void appletResized();
-
-    // Document commands.
-    void newDocument();
-    void openDocument();
-    void saveDocument();
-    void saveDocumentAs();
-    void openTemplate(int number);
-    void reopenDocument(const QString& path);
-    document::DocumentLifecycle& lifecycle() { return lifecycle_; }
-    document::LifecycleHost& documentHost() { return documentHost_; }
+    // The user resized the preview window: the applet takes the size.
+    void appletResized(int clientWidth, int clientHeight);
 
     // Working copies of the applet's images and sounds leave the working
     // folders (closing, replacing the document).
@@ -103,13 +92,6 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // "&Test in Browser": the applet's test site in "Applet Temp", opened in
     // the browser chosen in the browser chooser.
     void testInBrowser();
-    // Opens a local page in the browser chosen in the browser chooser (with
-    // the switches that browser needs), or with the desktop's default when
-    // "default" is chosen. With no usable choice, Test in Browser asks for
-    // one while help takes the default. A browser that cannot be started is
-    // reported.
-    enum class WithoutChoice { AskForOne, UseDefault };
-    void openInBrowser(const std::string& page, WithoutChoice withoutChoice);
     // The HTML tab's links: "images and sounds" refreshes and opens
     // "Required Files", ".class Files" fills and opens "Velkbutton".
     void showImagesAndSounds();
@@ -127,9 +109,6 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // Loads pictures with a fallback folder (ends in a separator).
     void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder);
     void loadStateImage(TVelkForm& applet, TVelkPanel& panel, const std::string& fallbackFolder);
-    // Opens a document with the reader (a missing file does nothing).
-    void openPath(const QString& path);
-
     // The Options and Help menus.
     void showAdvancedOptions();
     void showAlignmentGrid();
@@ -143,10 +122,6 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     AccessibilityBadge& accessibilityBadge() { return *accessibilityBadge_; }
     AccessibilityWindow* accessibilityWindow() const { return accessibilityWindow_; }
 
-    // Reloads the picture of a face or of the applet's background after its
-    // image name or path changed (the document's folder is the fallback).
-    void reloadStateImage(TVelkPanel& panel);
-    void reloadAppletImage();
     // An image or sound name was replaced: its stale copies leave the
     // "Applet Temp" and "Required Files" folders.
     void deleteReplacedCopies(const std::string& oldName);
@@ -164,35 +139,28 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     void duplicateButton();
     void showButtonProperties();
 
-    // AppletObserver: the button list follows the applet.
-    void buttonAdded(TVelkForm& applet, int slot) override;
-    void buttonRemoved(TVelkForm& applet, int slot, int ordinal) override;
-    void selectionChanged(TVelkForm& applet, int slot, bool selected) override;
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // Says which files publishing refused to copy, and why.
-    void showSkippedFiles(const std::vector<std::string>& skipped);
     void buildMenus();
     void buildTabs();
     // Rebuilds the HTML pane and gives its lines as the applet's bytes.
     std::vector<std::string> rebuildHtmlPane();
-    void createDocumentWindows(std::unique_ptr<TVelkForm> applet);
-    void installApplet(std::unique_ptr<TVelkForm> applet);
-    // The folder of the current document, ending in "/"; empty when untitled.
-    std::string documentFolder();
-    void afterDocumentRead();
-    void createSettings();
-    void rebuildReopenMenu();
+    void createDocumentWindows();
+    // Views reset themselves from a new applet.
+    void documentReplaced();
+    void showTitle();
+    // Undo or redo: the windows show the values put back.
+    void changeRestored();
     void saveSettings();
     void placePreview();
 
+    // First: every window below is a view of it.
+    AppletDocument document_;
     UserDialogs& dialogs_;
     QString programFolder_;
-    EditorDocumentHost documentHost_{*this};
-    document::DocumentLifecycle lifecycle_;
+    DocumentCommands documentCommands_;
     TPreviewWindow* preview_ = nullptr;
     TPropertiesWindow* properties_ = nullptr;
     QTabWidget* tabs_ = nullptr;
@@ -203,16 +171,13 @@ class TmainWindow : public QMainWindow, public AppletObserver {
     // Made at start-up and kept: it remembers the browser choice and its
     // searches go on while it is closed.
     TBrowserWindow* browserWindow_ = nullptr;
+    EditActions* editActions_ = nullptr;
+    std::unique_ptr<Publishing> publishing_;
+    EditorSettings* settings_ = nullptr;
     // Checked after changes; its count shows on the Buttons tab.
     AccessibilityMonitor* accessibility_ = nullptr;
     AccessibilityBadge* accessibilityBadge_ = nullptr;
     AccessibilityWindow* accessibilityWindow_ = nullptr;
-    // Hidden labels whose captions keep the one-time help flags.
-    QLabel* Label26_ = nullptr;
-    QLabel* Label27_ = nullptr;
-    std::unique_ptr<QtSettingsOwner> settingsOwner_;
-    std::unique_ptr<TPFormSettings> AppSettings_;
-    std::unique_ptr<TPAppSettings> PAppSettings_;
     PictureMessages* pictureMessages_ = nullptr;
 };
 

@@ -38,15 +38,12 @@ void moveButton(TVelkForm& applet, int slot, int left, int top) {
 void SelectOneItem(TVelkForm& applet, int slot) {
     if (!applet.statePanel(1, slot))
         return;
-    applet.selectedSlots().push_back(slot);
+    applet.addToSelection(slot);
     setSelected(applet, slot, true);
 }
 
 void UnselectOneItem(TVelkForm& applet, int slot) {
-    auto& selected = applet.selectedSlots();
-    const auto entry = std::find(selected.begin(), selected.end(), slot);
-    if (entry != selected.end())
-        selected.erase(entry);
+    applet.removeFromSelection(slot);
     if (applet.statePanel(1, slot))
         setSelected(applet, slot, false);
 }

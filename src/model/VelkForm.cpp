@@ -144,4 +144,36 @@ void TVelkForm::deleteButton(int slot) {
         observer_->buttonRemoved(*this, slot, ordinal);
 }
 
+void TVelkForm::placeButton(int slot) {
+    if (slot < 0 || slot >= kMaxSlots || statePanels_[0][std::size_t(slot)])
+        return;
+    for (int state = 1; state <= kStateCount; ++state) {
+        statePanels_[std::size_t(state - 1)][std::size_t(slot)] =
+            std::make_unique<TVelkPanel>(slot, state);
+    }
+}
+
+void TVelkForm::removeButtonPanels(int slot) {
+    if (slot < 0 || slot >= kMaxSlots)
+        return;
+    for (auto& state : statePanels_) state[std::size_t(slot)].reset();
+}
+
+void TVelkForm::setButtonOrder(const std::vector<int>& usedSlots,
+                               const std::vector<int>& stackingOrder) {
+    usedSlots_.clear();
+    for (int slot : usedSlots) {
+        if (statePanel(1, slot))
+            usedSlots_.push_back(slot);
+    }
+    stackingOrder_.clear();
+    for (int slot : stackingOrder) {
+        if (statePanel(1, slot))
+            stackingOrder_.push_back(slot);
+    }
+    buttonCount_ = std::uint8_t(usedSlots_.size());
+    std::erase_if(selectedSlots_, [this](int slot) { return !statePanel(1, slot); });
+    showActiveStates();
+}
+
 }  // namespace wendle

@@ -177,12 +177,16 @@ class TVelkForm {
     const std::vector<int>& usedSlots() const {
         return usedSlots_;
     }
-    // Slots of the selected buttons in selection order.
-    std::vector<int>& selectedSlots() {
-        return selectedSlots_;
-    }
+    // Slots of the selected buttons in selection order; SelectOneItem and
+    // UnselectOneItem (Editing.h) change it.
     const std::vector<int>& selectedSlots() const {
         return selectedSlots_;
+    }
+    void addToSelection(int slot) {
+        selectedSlots_.push_back(slot);
+    }
+    void removeFromSelection(int slot) {
+        std::erase(selectedSlots_, slot);
     }
     // Slots from the back of the stacking order to the front.
     const std::vector<int>& stackingOrder() const {
@@ -192,11 +196,11 @@ class TVelkForm {
     void sendToBack(int slot);
 
     // The states property edits go to; the preview shows the first set one.
-    std::array<bool, kStateCount>& activeStates() {
-        return activeStates_;
-    }
     const std::array<bool, kStateCount>& activeStates() const {
         return activeStates_;
+    }
+    void setActiveStates(const std::array<bool, kStateCount>& active) {
+        activeStates_ = active;
     }
     // The state shown in the preview: the first active one, or 0 for none.
     int shownState() const;
@@ -209,6 +213,15 @@ class TVelkForm {
     // Deletes the button in this slot: its three panels, its entries in the
     // lists, one from the count, and every link to it.
     void deleteButton(int slot);
+
+    // Taking an edit back. placeButton gives a free slot three fresh panels
+    // without listing the button anywhere; removeButtonPanels takes them
+    // away without touching lists or links; setButtonOrder then states the
+    // buttons in creation and stacking order (the count follows, the
+    // selection loses buttons that are gone, and each shows its shown state).
+    void placeButton(int slot);
+    void removeButtonPanels(int slot);
+    void setButtonOrder(const std::vector<int>& usedSlots, const std::vector<int>& stackingOrder);
 
     // The text box panel and its transfer record of bounds.
     TvelkTextBox& textBox() {

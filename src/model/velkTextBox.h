@@ -15,8 +15,6 @@ class TvelkTextBox {
     int top = 150;  // preview client coordinates (applet y + 25)
     int width = 95;
     int height = 20;
-    Colour bkColor = 0x00000000;
-    Colour fontColor = 0x00FFFFFF;
     std::string caption = "Text Box";
     int typeface = 0;   // index into kTypefaces
     int pointSize = 8;  // preview point size
@@ -28,6 +26,8 @@ class TvelkTextBox {
         width = w;
         height = h;
     }
+
+    bool operator==(const TvelkTextBox&) const = default;
 };
 
 }  // namespace wendle

@@ -261,7 +261,8 @@ TEST_F(Lifecycle, OpenAndReopenReadThroughTheGuard) {
     lifecycle.open();
     EXPECT_EQ(inner.applet().buttonCount(), 1);
     EXPECT_EQ(inner.applet().documentPath(), path);
-    EXPECT_TRUE(inner.applet().modified());
+    // It holds what its file holds: nothing to save.
+    EXPECT_FALSE(inner.applet().modified());
 
     lifecycle.reopen(programFolder + "gone.wdf");  // asks, then opens nothing
     EXPECT_EQ(inner.applet().documentPath(), path);
@@ -410,6 +411,23 @@ TEST_F(Lifecycle, SavingOverAProgramFileAsksFirst) {
             EXPECT_EQ(fs::file_size(shipped), sizeBefore);
             EXPECT_EQ(inner.applet().documentPath(), "");
         }
+    }
+}
+
+TEST_F(Lifecycle, AnOpenedDocumentIsUnsavedOnlyWhenItDiffersFromItsFile) {
+    writeTemplate("current.wdf", "Current");
+    const struct {
+        std::string path;
+        bool modified;
+    } cases[] = {
+        {programFolder + "current.wdf", false},
+        // Saving the previous version's document would write other lines.
+        {std::string(WENDLE_TEST_DATA) + "/version45.wdf", true},
+    };
+    for (const auto& c : cases) {
+        inner.applet().setModified(false);
+        ASSERT_TRUE(lifecycle.openFile(c.path)) << c.path;
+        EXPECT_EQ(inner.applet().modified(), c.modified) << c.path;
     }
 }
 

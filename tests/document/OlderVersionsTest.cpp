@@ -85,8 +85,8 @@ TEST_F(Fixture, Wendle2FileReadsLikeVersion50WithItsTextBox) {
     EXPECT_EQ(box.typeface, 2);
     EXPECT_EQ(box.pointSize, *previewPointSize(18));
     EXPECT_EQ(box.fontStyle, 1);
-    EXPECT_EQ(box.bkColor, 0x00800000u);
-    EXPECT_EQ(box.fontColor, 0x0000FFFFu);
+    EXPECT_EQ(applet().textBoxBkColor(), 0x00800000u);
+    EXPECT_EQ(applet().textBoxTextColor(), 0x0000FFFFu);
 }
 
 TEST_F(Fixture, AReadTellsTheHostInTheOrderOfTheProgram) {

@@ -5,6 +5,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <QWindow>
 
 #include "EditorFixture.h"
@@ -12,6 +13,7 @@
 #include "editor/AccessibilityBadge.h"
 #include "editor/AccessibilityMonitor.h"
 #include "editor/AccessibilityWindow.h"
+#include "editor/AppletDocument.h"
 #include "editor/AppletView.h"
 #include "editor/ButtonsTab.h"
 #include "model/Editing.h"
@@ -86,8 +88,8 @@ TEST_F(AccessibilityCheckWindow, ChoosingAFindingSelectsItsButtonAndShowsItsStat
     window()->chooseFinding(std::size_t(index));
     EXPECT_EQ(applet().selectedSlots(), std::vector<int>{2});
     EXPECT_EQ(applet().shownState(), 3);
-    const auto* list = main->buttonsTab()->findChild<QTreeWidget*>("ItemListBox");
-    EXPECT_TRUE(list->topLevelItem(2)->isSelected());
+    const auto* list = find<QTreeView>(main->buttonsTab(), "ItemListBox");
+    EXPECT_TRUE(list->selectionModel()->isRowSelected(2, {}));
     EXPECT_TRUE(find<QPushButton>(window(), "bFix")->isEnabled());
     EXPECT_EQ(find<QLabel>(window(), "FixLabel")->text(), "Fix: Make the caption white");
 }
@@ -116,6 +118,34 @@ TEST_F(AccessibilityCheckWindow, FixAndFixAllChangeExactlyTheirProperties) {
     EXPECT_EQ(applet().statePanel(2, 3)->width(), 24);
     EXPECT_EQ(applet().statePanel(2, 3)->height(), 24);
     EXPECT_FALSE(find<QPushButton>(window(), "bFixAll")->isEnabled()) << "nothing left to fix";
+}
+
+TEST_F(AccessibilityCheckWindow, OneUndoTakesBackAFixOrAllFixes) {
+    spoilCaption(2, 2);
+    spoilCaption(1, 1);
+    SetSizeXY(applet(), 3, 5, 120, 20, 16);
+    command()->trigger();
+    QUndoStack* stack = main->document().undoStack();
+    const int depth = stack->count();
+    window()->chooseFinding(std::size_t(indexOf(Rule::CaptionContrast, 2, 2)));
+    const auto spoilt = propertyDump(applet());
+
+    find<QPushButton>(window(), "bFix")->click();
+    EXPECT_EQ(stack->count(), depth + 1);
+    EXPECT_EQ(stack->undoText(), "Accessibility Fix");
+    stack->undo();
+    EXPECT_EQ(propertyDump(applet()), spoilt);
+    monitor().checkNow();
+    EXPECT_GE(indexOf(Rule::CaptionContrast, 2, 2), 0) << "the finding is back";
+
+    find<QPushButton>(window(), "bFixAll")->click();
+    EXPECT_EQ(stack->count(), depth + 1) << "the undone fix gave way to one command";
+    EXPECT_EQ(stack->undoText(), "Accessibility Fixes");
+    stack->undo();
+    EXPECT_EQ(propertyDump(applet()), spoilt);
+    stack->redo();
+    EXPECT_EQ(applet().statePanel(2, 3)->width(), 24);
+    EXPECT_EQ(applet().statePanel(2, 2)->fontColor(), rgb(255, 255, 255));
 }
 
 TEST_F(AccessibilityCheckWindow, BadgeFollowsTheDocumentAfterChangesButNotDuringADrag) {

@@ -230,7 +230,7 @@ TEST_F(BrowserWindow, TheListsAndTheChoiceSurviveARestart) {
     // A new program run: new windows on the same store.
     main.reset();
     main = std::make_unique<TmainWindow>(dialogs, QString(WENDLE_PROGRAM_DIR) + "/");
-    main->startUp({});
+    main->documentCommands().startUp({});
     window()->show();
     EXPECT_EQ(rows(names()), foundNames);
     EXPECT_EQ(rows(paths()), foundPaths);

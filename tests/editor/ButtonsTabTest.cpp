@@ -6,10 +6,11 @@
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "EditorFixture.h"
 #include "editor/ButtonsTab.h"
+#include "editor/Encoding.h"
 #include "editor/Texts.h"
 #include "model/Editing.h"
 
@@ -24,12 +25,14 @@ class ButtonList : public EditorFixture {
         tabs()->setCurrentWidget(main->buttonsTab());
     }
     QTabWidget* tabs() { return find<QTabWidget>(main.get(), "PageControl1"); }
-    QTreeWidget* list() { return find<QTreeWidget>(main->buttonsTab(), "ItemListBox"); }
+    QTreeView* list() { return find<QTreeView>(main->buttonsTab(), "ItemListBox"); }
+    QModelIndex row(int number) { return list()->model()->index(number, 0); }
+    int rowCount() { return list()->model()->rowCount(); }
     QMenu* menu() { return find<QMenu>(main->buttonsTab(), "ItemPopupMenu"); }
     QAction* menuEntry(const char* name) { return menu()->findChild<QAction*>(name); }
     void clickTabButton(const char* name) { find<QPushButton>(main->buttonsTab(), name)->click(); }
     void clickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        const QRect rect = list()->visualItemRect(list()->topLevelItem(row));
+        const QRect rect = list()->visualRect(this->row(row));
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, modifiers, rect.center());
     }
     void releaseKey(Qt::Key key) {
@@ -38,15 +41,14 @@ class ButtonList : public EditorFixture {
     }
     QStringList rowTexts() {
         QStringList texts;
-        for (int row = 0; row < list()->topLevelItemCount(); ++row)
-            texts << list()->topLevelItem(row)->text(0);
+        for (int number = 0; number < rowCount(); ++number) texts << row(number).data().toString();
         return texts;
     }
     std::vector<int> selectedRows() {
         std::vector<int> rows;
-        for (int row = 0; row < list()->topLevelItemCount(); ++row)
-            if (list()->topLevelItem(row)->isSelected())
-                rows.push_back(row);
+        for (int number = 0; number < rowCount(); ++number)
+            if (list()->selectionModel()->isSelected(row(number)))
+                rows.push_back(number);
         return rows;
     }
     Bounds boundsOf(int state, int slot) {
@@ -68,7 +70,7 @@ class ButtonList : public EditorFixture {
 
 TEST_F(ButtonList, EveryNamedControlIsThereWithItsCaptionAndHint) {
     ASSERT_NE(list(), nullptr);
-    EXPECT_EQ(list()->headerItem()->text(0), "Buttons");
+    EXPECT_EQ(list()->model()->headerData(0, Qt::Horizontal).toString(), "Buttons");
     EXPECT_EQ(list()->columnWidth(0), 77);
     EXPECT_EQ(list()->selectionMode(), QAbstractItemView::ExtendedSelection);
     ASSERT_NE(menu(), nullptr);
@@ -109,8 +111,8 @@ TEST_F(ButtonList, ACutNameShowsWholeInItsToolTip) {
         {"Our products and services for the whole family", true},
     };
     for (const auto& c : cases) {
-        main->buttonsTab()->setRowCaption(1, c.name);
-        const QRect rect = list()->visualItemRect(list()->topLevelItem(1));
+        applet().statePanel(1, 1)->setItemName(fromQString(c.name));
+        const QRect rect = list()->visualRect(row(1));
         QHelpEvent help(QEvent::ToolTip, rect.center(),
                         list()->viewport()->mapToGlobal(rect.center()));
         QApplication::sendEvent(list()->viewport(), &help);

@@ -18,17 +18,19 @@ namespace wendle::testing {
 class EditorFixture : public ::testing::Test {
   protected:
     void SetUp() override {
-        setUpdatingControls(false);
+        // Every window sets it through its guard, so no test ever finds it
+        // left set by another.
+        ASSERT_FALSE(updatingControls());
         // Each test starts as a first run: its own settings and user folders.
         qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
         qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
         qputenv("XDG_CACHE_HOME", (home.path() + "/cache").toLocal8Bit());
         main = std::make_unique<TmainWindow>(dialogs, QString(WENDLE_PROGRAM_DIR) + "/");
-        main->startUp({});
+        main->documentCommands().startUp({});
     }
     void TearDown() override {
         main.reset();
-        setUpdatingControls(false);
+        EXPECT_FALSE(updatingControls());
     }
     TVelkForm& applet() { return main->applet(); }
     template <typename T>

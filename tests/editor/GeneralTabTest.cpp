@@ -343,7 +343,7 @@ TEST_F(GeneralTabEditing, RefillShowsTheAppletWithoutTakingItForAnEdit) {
 TEST_F(GeneralTabEditing, ANewAppletAfterAGradientOneShowsNoGradientAndIsUnmodified) {
     control<QCheckBox>("chkGradient")->click();
     ASSERT_TRUE(applet().fade());
-    main->resetDocument();
+    main->documentCommands().resetDocument();
     EXPECT_FALSE(control<QCheckBox>("chkGradient")->isChecked());
     EXPECT_FALSE(control<QPushButton>("bGradientColor")->isEnabled());
     EXPECT_FALSE(applet().modified());

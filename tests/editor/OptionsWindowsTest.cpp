@@ -187,7 +187,7 @@ TEST_F(AlignmentGrid, RemembersItsValuesForTheNextTime) {
 
     // The grid is the editor's: a new applet keeps it, and the window shows
     // the same state.
-    main->resetDocument();
+    main->documentCommands().resetDocument();
     ASSERT_TRUE(applet().grid());
     open(&memory);
     EXPECT_TRUE(applet().grid());

@@ -90,7 +90,7 @@ TEST_F(PictureChoice, PicturesRefusedWhileADocumentOpensAreToldOnceTogether) {
     applet().setModified(false);
     dialogs.messages.clear();
 
-    main->openPath(path("bombs.wdf"));
+    main->documentCommands().openPath(path("bombs.wdf"));
     EXPECT_TRUE(dialogs.messages.isEmpty()) << "nothing is shown in the middle of the read";
     QCoreApplication::processEvents();
     EXPECT_EQ(dialogs.messages,

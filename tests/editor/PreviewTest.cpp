@@ -53,7 +53,7 @@ TEST_F(PreviewEditing, ADragMovesOnlyTheDraggedButtonAndSnapsToTheGrid) {
 }
 
 TEST_F(PreviewEditing, AnEdgeDragResizesAllThreeStates) {
-    applet().activeStates() = {false, true, false};
+    applet().setActiveStates({false, true, false});
     applet().showActiveStates();
     // The right edge band of slot 0 (left 5, width 95): x 96..99.
     drag(at(98, 45), at(118, 45));

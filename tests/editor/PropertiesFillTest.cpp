@@ -152,7 +152,7 @@ TEST_F(PropertiesFill, TheDocumentSetUpTicksApplyToAllWithoutTouchingTheApplet) 
 
 TEST_F(PropertiesFill, ANewDocumentStartsWithApplyToAllTicked) {
     setApplyToAll(false);
-    main->resetDocument();
+    main->documentCommands().resetDocument();
     EXPECT_TRUE(control<QCheckBox>("CheckBox3")->isChecked());
     EXPECT_EQ(control<QTabWidget>("PageControl2")->currentIndex(), 2);
 }

@@ -150,7 +150,7 @@ TEST_F(PropertiesLayout, TheFirstShowOpensTheStatesHelpOnce) {
     EXPECT_EQ(dialogs.helpTopics, QList<int>{46});
     window()->hide();
     window()->show();
-    main->resetDocument();
+    main->documentCommands().resetDocument();
     window()->show();
     EXPECT_EQ(dialogs.helpTopics, QList<int>{46}) << "once per installation";
 }

@@ -35,7 +35,7 @@ class Publish : public EditorFixture {
         write(program + "velkbutton.class", "applet");
         write(program + "textbox.class", "text box");
         main = std::make_unique<TmainWindow>(dialogs, program);
-        main->startUp({});
+        main->documentCommands().startUp({});
     }
 
     static void write(const QString& path, const QByteArray& bytes) {
@@ -325,13 +325,13 @@ TEST_F(Publish, ADocumentNamingFilesOutsideTheFoldersTouchesNothingThere) {
     maker.applet().setDocumentPath(path.toStdString());
     ASSERT_TRUE(document::writeDocument(maker.applet(), maker).saved());
 
-    main->openPath(path);
+    main->documentCommands().openPath(path);
     ASSERT_EQ(applet().imageName(), "../x");
     pressTest();
     emit find<QLabel>(main.get(), "lImageSoundFolder")->linkActivated("#");
     main->deleteReplacedCopies("../x");
     dialogs.answers = {UserDialogs::Answer::No};
-    main->newDocument();
+    main->documentCommands().newDocument();
 
     EXPECT_EQ(read(program + "x"), "the program's own file");
     EXPECT_EQ(read(home.path() + "/x"), QByteArray());

@@ -27,7 +27,7 @@ class WebPane : public EditorFixture {
         script.write("// player\n");
         script.close();
         main = std::make_unique<TmainWindow>(dialogs, program);
-        main->startUp({});
+        main->documentCommands().startUp({});
     }
     void showWebPane() {
         auto* panes = find<QTabWidget>(main.get(), "htmlPanes");

@@ -57,17 +57,20 @@ pids+=($app)
 titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
 count() { titled "$1" | wc -l; }
 has_windows() { [ "$(count "$1")" -ge "$2" ]; }
+# The main window is titled after its document: "Untitled — Wendle".
+main_title=".* — Wendle"
 
-until_true 200 has_windows Wendle 1 || { echo "the main window did not show"; exit 1; }
+until_true 200 has_windows "$main_title" 1 || { echo "the main window did not show"; exit 1; }
 until_true 100 has_windows "Applet Preview" 1 || { echo "the preview did not show"; exit 1; }
-main=$(titled Wendle | head -1)
+main=$(titled "$main_title" | head -1)
 preview=$(titled "Applet Preview" | head -1)
 size_of() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
 
 xdotool windowactivate --sync "$main"
 xdotool key ctrl+n
-# The start-up applet counts as changed: its question is answered No.
-if until_true 30 has_windows Wendle 2; then
+# The start-up applet counts as changed: its question, a box titled
+# "Wendle", is answered No.
+if until_true 30 has_windows "Wendle" 1; then
   xdotool key alt+n
 fi
 # A new applet's preview is 105 x 175.
@@ -86,7 +89,7 @@ sleep 1
 
 xdotool windowactivate --sync "$main"
 xdotool key ctrl+n
-if until_true 30 has_windows Wendle 2; then
+if until_true 30 has_windows "Wendle" 1; then
   echo "FAIL: New after opening a template asked to save changes"
   exit 1
 fi

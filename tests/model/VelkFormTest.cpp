@@ -135,7 +135,7 @@ TEST(CreateMenuItem, ShowsTheFirstActiveState) {
                  {{false, false, false}, 0}};
     for (const auto& c : cases) {
         TVelkForm applet;
-        applet.activeStates() = c.active;
+        applet.setActiveStates(c.active);
         const int slot = applet.CreateMenuItem().slot;
         for (int state = 1; state <= 3; ++state) {
             EXPECT_EQ(applet.statePanel(state, slot)->visible(), state == c.shown)
@@ -180,7 +180,8 @@ TEST(DeleteButton, RemovesEveryTraceAndUnlinks) {
     applet.statePanel(1, 0)->setItemLink(1);
     applet.statePanel(1, 2)->setItemLink(1);
     applet.statePanel(2, 2)->setItemLink(1);  // only state 1 is unlinked
-    applet.selectedSlots() = {1, 2};
+    applet.addToSelection(1);
+    applet.addToSelection(2);
     applet.deleteButton(1);
     for (int state = 1; state <= 3; ++state) EXPECT_EQ(applet.statePanel(state, 1), nullptr);
     EXPECT_EQ(applet.usedSlots(), (std::vector<int>{0, 2}));

@@ -20,8 +20,4 @@ void showTextBox(TVelkForm& applet);
 // it shows. Marks the applet modified.
 void hideTextBox(TVelkForm& applet);
 
-// Where a refill puts a text box that is off (1 by 1 at left -1). Not an
-// edit: the applet's flags are left alone.
-void parkHiddenTextBox(TVelkForm& applet);
-
 }  // namespace wendle

@@ -1,4 +1,4 @@
-#include "editor/TextBoxPlacement.h"
+#include "model/TextBoxPlacement.h"
 
 #include <algorithm>
 
@@ -40,11 +40,6 @@ void hideTextBox(TVelkForm& applet) {
     TvelkTextBox& box = applet.textBox();
     box.setBounds(-2, box.top, 1, 1);
     textBoxMoved(applet);
-}
-
-void parkHiddenTextBox(TVelkForm& applet) {
-    TvelkTextBox& box = applet.textBox();
-    box.setBounds(-1, box.top, 1, 1);
 }
 
 }  // namespace wendle
