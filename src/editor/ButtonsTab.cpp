@@ -18,6 +18,7 @@
 #include "editor/EditTexts.h"
 #include "editor/Encoding.h"
 #include "editor/GeneralWidgets.h"
+#include "editor/WrappedLabel.h"
 #include "editor/main.h"
 #include "model/Editing.h"
 #include "model/UpdatingControls.h"
@@ -46,8 +47,7 @@ QHBoxLayout* explanation(const char* before, const char* word, const char* after
     auto* line = new QHBoxLayout;
     line->addWidget(new QLabel(before, parent));
     line->addWidget(emphasised(word, parent));
-    auto* rest = new QLabel(after, parent);
-    rest->setWordWrap(true);
+    auto* rest = new WrappedLabel(after, parent);
     line->addWidget(rest, 1);
     return line;
 }

@@ -10,6 +10,7 @@
 #include "editor/GeneralTexts.h"
 #include "editor/NumberField.h"
 #include "editor/SpinDrag.h"
+#include "editor/WrappedLabel.h"
 #include "editor/main.h"
 #include "model/Editing.h"
 
@@ -47,9 +48,7 @@ QPushButton* makeCommandButton(QWidget* parent, const char* name, const char* ca
 }
 
 QLabel* makeNote(QWidget* parent, const char* text) {
-    auto* note = new QLabel(text, parent);
-    note->setWordWrap(true);
-    return note;
+    return new WrappedLabel(text, parent);
 }
 
 QLabel* makeFieldLabel(QWidget* parent, const char* text, QWidget* field) {

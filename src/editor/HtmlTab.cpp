@@ -16,6 +16,7 @@
 
 #include "editor/GeneralWidgets.h"
 #include "editor/Texts.h"
+#include "editor/WrappedLabel.h"
 #include "editor/main.h"
 #include "platform/HelpTopics.h"
 #include "web/BarSnippet.h"
@@ -51,8 +52,7 @@ HtmlTab::HtmlTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(ma
     });
 
     auto* layout = new QVBoxLayout(htmlPane);
-    auto* intro = new QLabel(texts::kHtmlIntro, this);
-    intro->setWordWrap(true);
+    auto* intro = new WrappedLabel(texts::kHtmlIntro, this);
     layout->addWidget(intro);
 
     htmlBox_ = new QPlainTextEdit(this);
@@ -96,15 +96,13 @@ HtmlTab::HtmlTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(ma
     grid->addLayout(alsoRow, 1, 1);
     // Browsers of today run no applets; the script beside the class files
     // draws the bar in their place.
-    auto* scriptNote = new QLabel(texts::kScriptLineNote, notes);
-    scriptNote->setWordWrap(true);
+    auto* scriptNote = new WrappedLabel(texts::kScriptLineNote, notes);
     auto* scriptLine =
         new QLabel("<code>" + QString(texts::kScriptLine).toHtmlEscaped() + "</code>", notes);
     scriptLine->setObjectName("lScriptLine");
     scriptLine->setTextFormat(Qt::RichText);
     scriptLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* scriptFile = new QLabel(texts::kScriptFileNote, notes);
-    scriptFile->setWordWrap(true);
+    auto* scriptFile = new WrappedLabel(texts::kScriptFileNote, notes);
     grid->addWidget(scriptNote, 2, 1);
     grid->addWidget(scriptLine, 3, 1);
     grid->addWidget(scriptFile, 4, 1);
@@ -117,8 +115,7 @@ HtmlTab::HtmlTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(ma
 QWidget* HtmlTab::buildWebPane() {
     auto* pane = new QWidget(this);
     auto* layout = new QVBoxLayout(pane);
-    auto* intro = new QLabel(texts::kWebIntro, pane);
-    intro->setWordWrap(true);
+    auto* intro = new WrappedLabel(texts::kWebIntro, pane);
     layout->addWidget(intro);
     webBox_ = new QPlainTextEdit(pane);
     webBox_->setObjectName("webBox");
