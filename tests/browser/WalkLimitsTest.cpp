@@ -225,6 +225,12 @@ class ShortOfDescriptors : public DeepTree, public ::testing::WithParamInterface
 // A walk needs two descriptors at a time however deep it goes; with fewer,
 // what it cannot open is reported, and the search still completes.
 TEST_P(ShortOfDescriptors, FindsEverythingItCanOpenAndReportsTheRest) {
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizers' runtime opens descriptors of its own in the child
+    // (its reports read the process's memory map), so the count is not the
+    // walk's alone.
+    GTEST_SKIP() << "descriptor counts are not exact under the sanitizers";
+#endif
     const DescriptorCase& c = GetParam();
     const auto expected = build(3000, {2, 100, 1500, 2999});
     const std::string top = this->top;
