@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -144,6 +145,30 @@ const Gesture kGestures[] = {
          auto* box = t.template in<QComboBox>(t.general(), "ComboBox1");
          box->setCurrentIndex(1);
          emit box->activated(1);
+     }},
+    {"a picture typed for a button", [](auto& t) { t.select({1}); },
+     [](auto& t) { t.type(t.properties(), "eBkImage", "picture.gif"); }},
+    {"a sound typed for a button",
+     [](auto& t) {
+         t.select({0, 2});
+     },
+     [](auto& t) { t.type(t.properties(), "sound1", "click.au"); }},
+    {"the applet's background picture", [](auto&) {},
+     [](auto& t) { t.type(t.general(), "eBkImage", "back.gif"); }},
+    {"a button renamed in the list", [](auto&) {},
+     [](auto& t) {
+         auto* list = t.template in<QAbstractItemView>(t.main->buttonsTab(), "ItemListBox");
+         list->model()->setData(list->model()->index(1, 0), "Renamed");
+     }},
+    {"a text box moved in the preview",
+     [](auto& t) {
+         t.applet().setTextBoxVisible(1);
+         t.applet().setTextBoxBounds({10, 60, 80, 20});
+         t.applet().textBox().setBounds(10, 60, 80, 20);
+     },
+     [](auto& t) {
+         // The view's pixels start below the tool bar strip.
+         t.drag({30, 60 - kToolBarStrip + 10}, {45, 60 - kToolBarStrip + 25});
      }},
     {"a new button", [](auto&) {}, [](auto& t) { t.click(t.main->buttonsTab(), "bNewButton"); }},
     {"a duplicate", [](auto& t) { t.select({1}); },
