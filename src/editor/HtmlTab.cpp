@@ -59,7 +59,6 @@ HtmlTab::HtmlTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(ma
     htmlBox_->setObjectName("htmlBox");
     htmlBox_->setReadOnly(true);
     htmlBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    htmlBox_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     htmlBox_->viewport()->installEventFilter(this);
     layout->addWidget(htmlBox_, 1);
 
@@ -121,7 +120,6 @@ QWidget* HtmlTab::buildWebPane() {
     webBox_->setObjectName("webBox");
     webBox_->setReadOnly(true);
     webBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    webBox_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(webBox_, 1);
     auto* copy = new QPushButton(texts::kCopyWeb, pane);
     copy->setObjectName("bCopyWeb");
@@ -160,6 +158,18 @@ QStringList HtmlTab::lines() const {
     if (text.isEmpty())
         return {};
     return text.split('\n');
+}
+
+void HtmlTab::showEvent(QShowEvent* event) {
+    // The panes take the fixed-width font when the tab first shows: looking
+    // it up is a part of the start-up the other tabs need not wait for.
+    if (!fixedFontSet_) {
+        const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        htmlBox_->setFont(fixed);
+        webBox_->setFont(fixed);
+        fixedFontSet_ = true;
+    }
+    QWidget::showEvent(event);
 }
 
 bool HtmlTab::eventFilter(QObject* watched, QEvent* event) {

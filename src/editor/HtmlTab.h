@@ -35,6 +35,7 @@ class HtmlTab : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void copyToClipboard();
@@ -43,6 +44,7 @@ class HtmlTab : public QWidget {
     TmainWindow& main_;
     QPlainTextEdit* htmlBox_ = nullptr;
     QPlainTextEdit* webBox_ = nullptr;
+    bool fixedFontSet_ = false;
 };
 
 }  // namespace wendle
