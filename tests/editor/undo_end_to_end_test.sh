@@ -7,39 +7,9 @@
 #
 #   undo_end_to_end_test.sh PROGRAM WENDLE_CLI
 set -u
-# The program must show its windows on the virtual display, whatever the
-# test run chose for the others.
-unset QT_QPA_PLATFORM
 program=${1:?usage: undo_end_to_end_test.sh PROGRAM WENDLE_CLI}
 cli=${2:?usage: undo_end_to_end_test.sh PROGRAM WENDLE_CLI}
-for tool in Xvfb openbox xdotool cmp; do
-  command -v "$tool" >/dev/null || { echo "needs $tool (scripts/setup installs it)"; exit 1; }
-done
-
-display=""
-for n in $(seq 221 290); do
-  [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-[ -n "$display" ] || { echo "no free display"; exit 1; }
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Waits for a condition, checking every tenth of a second, at most $1 tenths.
-until_true() {
-  local tenths=$1; shift
-  for _ in $(seq "$tenths"); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+. "$(dirname "$0")/virtual_desktop.sh" 221 290 cmp
 
 document="$work/Undo Test.wdf"
 "$cli" new "$document" --buttons 4 >/dev/null || { echo "wendle-cli could not make the document"; exit 1; }
@@ -47,13 +17,7 @@ cp "$document" "$work/original.wdf"
 # An old time, so that a save that really wrote is seen.
 touch -d '2001-01-01 00:00' "$document"
 
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-until_true 100 test -S "/tmp/.X11-unix/X${display#:}" || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=$display
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+start_desktop
 
 export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
 "$program" "$document" >"$work/program.log" 2>&1 &

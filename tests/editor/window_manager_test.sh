@@ -6,47 +6,9 @@
 #
 #   window_manager_test.sh PROGRAM
 set -u
-# The test suite runs with the offscreen platform; this test needs the real
-# X display it starts below.
-unset QT_QPA_PLATFORM
 program=${1:?usage: window_manager_test.sh PROGRAM}
-for tool in Xvfb openbox xdotool; do
-  command -v "$tool" >/dev/null || { echo "needs $tool (scripts/setup installs it)"; exit 1; }
-done
-
-display=""
-for n in $(seq 150 220); do
-  [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-[ -n "$display" ] || { echo "no free display"; exit 1; }
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Waits for a condition, checking every tenth of a second, at most $1 tenths.
-until_true() {
-  local tenths=$1; shift
-  for _ in $(seq "$tenths"); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-until_true 100 test -S "/tmp/.X11-unix/X${display#:}" || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=$display
-openbox >/dev/null 2>&1 &
-pids+=($!)
-# The window manager must own the screen before the editor maps a window.
-sleep 0.5
+. "$(dirname "$0")/virtual_desktop.sh" 150 220
+start_desktop
 
 # A first run with its own settings, so nothing of the user's leaks in.
 export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
