@@ -16,12 +16,16 @@ function(wendle_layer name)
   endif()
 endfunction()
 
-# wendle_layer_tests(NAME DEPENDS lib...) -> one gtest executable per test folder
+# wendle_layer_tests(NAME [HEADLESS_GUI] DEPENDS lib...) -> one gtest executable per
+# test folder; HEADLESS_GUI gives it a QGuiApplication for the whole run.
 function(wendle_layer_tests name)
-  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "HEADLESS_GUI" "" "DEPENDS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(NOT sources)
     return()
+  endif()
+  if(ARG_HEADLESS_GUI)
+    list(APPEND sources ${PROJECT_SOURCE_DIR}/tests/HeadlessGuiEnvironment.cpp)
   endif()
   add_executable(wendle_${name}_tests ${sources})
   set_target_properties(wendle_${name}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)

@@ -6,7 +6,8 @@
 
 namespace {
 
-// Caption text needs a QGuiApplication for the whole test run.
+// Caption text needs a QGuiApplication for the whole test run: the test
+// programs that draw captions are built with this file (HEADLESS_GUI).
 class GuiEnvironment : public ::testing::Environment {
   public:
     void SetUp() override { gui_ = std::make_unique<wendle::HeadlessGui>(); }
