@@ -208,7 +208,10 @@ ReadResult readDocumentText(std::string_view text, const std::string& path, Docu
         imported.messages.insert(imported.messages.begin(), messages::kDifferentVersion);
         return imported;
     }
-    return readVersioned(text, path, host, layout);
+    ReadResult result = readVersioned(text, path, host, layout);
+    // A save writes the first title: the second one is a file of other bytes.
+    result.asWritten = result.asWritten && title == format::kFileTitle;
+    return result;
 }
 
 std::string missingDocumentMessage(const std::string& path) {

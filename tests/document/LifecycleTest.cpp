@@ -423,6 +423,7 @@ TEST_F(Lifecycle, AnOpenedDocumentIsUnsavedOnlyWhenItDiffersFromItsFile) {
         {programFolder + "current.wdf", false},
         // Saving the previous version's document would write other lines.
         {std::string(WENDLE_TEST_DATA) + "/version45.wdf", true},
+        {std::string(WENDLE_TEST_DATA) + "/wendle2.wdf", true},
     };
     for (const auto& c : cases) {
         inner.applet().setModified(false);
