@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -72,6 +73,10 @@ TPropertiesWindow::TPropertiesWindow(TmainWindow& main, QWidget* parent)
     connect(pages_, &QTabWidget::currentChanged, this, &TPropertiesWindow::stateTabChanged);
     connect(applyToAll_, &QCheckBox::toggled, this, &TPropertiesWindow::applyToAllStatesClicked);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // Escape closes it as it closes a dialog: every change is already made.
+    auto* escape = new QShortcut(QKeySequence::Cancel, this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     adjustSize();
 }

@@ -146,6 +146,19 @@ TEST_F(PropertiesLayout, CloseOnlyHidesTheWindow) {
     EXPECT_NE(control("eText"), nullptr);
 }
 
+TEST_F(PropertiesLayout, EscapeClosesTheWindowAndKeepsWhatWasTyped) {
+    select({0});
+    QWidget* caption = control("eText");
+    window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+    caption->setFocus();
+    QTest::keyClick(caption, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(caption, "Home");
+    QTest::keyClick(caption, Qt::Key_Escape);
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_EQ(panel(1, 0).caption(), "Home");
+}
+
 TEST_F(PropertiesLayout, TheFirstShowOpensTheStatesHelpOnce) {
     EXPECT_EQ(dialogs.helpTopics, QList<int>{46});
     window()->hide();
