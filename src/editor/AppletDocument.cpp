@@ -66,6 +66,12 @@ void AppletDocument::reloaded() {
 
 bool AppletDocument::edit(const QString& text, const EditScope& scope,
                           const std::function<void(TVelkForm&)>& change, const QString& mergeKey) {
+    return editNamed([&text](const AppletChange&) { return text; }, scope, change, mergeKey);
+}
+
+bool AppletDocument::editNamed(const EditNaming& name, const EditScope& scope,
+                               const std::function<void(TVelkForm&)>& change,
+                               const QString& mergeKey) {
     const bool wasModified = applet_->modified();
     AppletTransaction transaction(*applet_, scope);
     change(*applet_);
@@ -77,6 +83,7 @@ bool AppletDocument::edit(const QString& text, const EditScope& scope,
         return false;
     }
     announce(made.after, made.before);
+    const QString text = name(made);
     stack_->push(new EditCommand(*this, text, std::move(made), mergeKey, mergeSession_));
     followCleanState();
     return true;
@@ -139,14 +146,20 @@ void AppletDocument::setGridStep(int x, int y) {
 bool AppletDocument::editPanels(const QString& text, const std::vector<PanelTarget>& targets,
                                 const std::function<void(PanelValues&)>& change,
                                 const QString& mergeKey) {
+    return editPanels([&text](const AppletChange&) { return text; }, targets, change, mergeKey);
+}
+
+bool AppletDocument::editPanels(const EditNaming& name, const std::vector<PanelTarget>& targets,
+                                const std::function<void(PanelValues&)>& change,
+                                const QString& mergeKey) {
     EditScope scope;
     for (const PanelTarget& target : targets) {
         if (std::find(scope.buttonSlots.begin(), scope.buttonSlots.end(), target.slot) ==
             scope.buttonSlots.end())
             scope.buttonSlots.push_back(target.slot);
     }
-    return edit(
-        text, scope,
+    return editNamed(
+        name, scope,
         [&](TVelkForm& applet) {
             for (const PanelTarget& target : targets) {
                 TVelkPanel* panel = applet.statePanel(target.state, target.slot);

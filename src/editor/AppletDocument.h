@@ -64,6 +64,13 @@ class AppletDocument : public QObject {
     // window's funnel, so many buttons and states are one edit.
     bool editPanels(const QString& text, const std::vector<PanelTarget>& targets,
                     const std::function<void(PanelValues&)>& change, const QString& mergeKey = {});
+    // The same, named after the change is made: the name can tell what
+    // changed ("Change Border Width").
+    using EditNaming = std::function<QString(const AppletChange&)>;
+    bool editNamed(const EditNaming& name, const EditScope& scope,
+                   const std::function<void(TVelkForm&)>& change, const QString& mergeKey = {});
+    bool editPanels(const EditNaming& name, const std::vector<PanelTarget>& targets,
+                    const std::function<void(PanelValues&)>& change, const QString& mergeKey = {});
     // An edit of the applet's own values the same way.
     bool editForm(const QString& text, const std::function<void(FormValues&)>& change,
                   const QString& mergeKey = {});

@@ -7,7 +7,7 @@
 #include <QTextEdit>
 
 #include "editor/AppletDocument.h"
-#include "editor/EditTexts.h"
+#include "editor/EditNames.h"
 #include "editor/Encoding.h"
 #include "editor/PropertiesTexts.h"
 #include "editor/main.h"
@@ -39,11 +39,6 @@ bool SelectionEditor::startEdit() {
     return requireSelection();
 }
 
-QString SelectionEditor::editName() const {
-    const int count = int(main_.document().selectedSlots().size());
-    return texts::edit::buttons(texts::edit::kChange, count);
-}
-
 QString SelectionEditor::typingKey() const {
     // Keys typed into one field are one edit; a click is one of its own.
     QWidget* focus = QApplication::focusWidget();
@@ -62,7 +57,7 @@ bool SelectionEditor::applyTo(const std::vector<int>& states, const PanelEdit& e
     for (int slot : document.selectedSlots()) {
         for (int state : states) targets.push_back({slot, state});
     }
-    return document.editPanels(editName(), targets, edit, typingKey());
+    return document.editPanels(buttonChangeName, targets, edit, typingKey());
 }
 
 void SelectionEditor::editActiveStates(const PanelEdit& edit) {
@@ -94,8 +89,8 @@ bool SelectionEditor::applyGeometry(const std::function<void(TVelkForm&, int)>& 
         return false;
     AppletDocument& document = main_.document();
     const std::vector<int> selected = document.selectedSlots();
-    document.edit(
-        editName(), {false, selected, false},
+    document.editNamed(
+        buttonChangeName, {false, selected, false},
         [&](TVelkForm& form) {
             for (int slot : selected) {
                 if (form.statePanel(1, slot))

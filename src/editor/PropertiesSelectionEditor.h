@@ -63,9 +63,7 @@ class SelectionEditor {
     void repaint();
 
   private:
-    // The name of an edit of the selected buttons, and the key that merges
-    // the keys typed into one field.
-    QString editName() const;
+    // The key that merges the keys typed into one field.
     QString typingKey() const;
     bool applyTo(const std::vector<int>& states, const PanelEdit& edit);
 

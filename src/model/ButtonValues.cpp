@@ -71,4 +71,20 @@ void applyLook(TVelkPanel& panel, const PanelValues& look) {
     panel.setModified(true);
 }
 
+std::vector<std::string_view> changedFields(const PanelValues& before, const PanelValues& after) {
+    std::vector<std::string_view> names;
+#define WENDLE_COMPARE_PANEL_FIELD(Type, name, Name, def, marks) \
+    if (before.name != after.name)                               \
+        names.emplace_back(#name);
+    WENDLE_VELK_PANEL_PROPERTIES(WENDLE_COMPARE_PANEL_FIELD)
+#undef WENDLE_COMPARE_PANEL_FIELD
+    if (before.caption != after.caption)
+        names.emplace_back("caption");
+    if (before.left != after.left || before.top != after.top)
+        names.emplace_back("left");
+    if (before.width != after.width || before.height != after.height)
+        names.emplace_back("width");
+    return names;
+}
+
 }  // namespace wendle

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "model/VelkForm.h"
 
@@ -36,6 +38,10 @@ void applyPanel(TVelkPanel& panel, const PanelValues& values);
 
 // The button in this slot; its three panels must exist.
 ButtonValues captureButton(const TVelkForm& applet, int slot);
+
+// The names of the values that differ between two states of a button, in
+// the order the record lists them ("bkColor", ..., "caption", "left", ...).
+std::vector<std::string_view> changedFields(const PanelValues& before, const PanelValues& after);
 void applyButton(TVelkForm& applet, int slot, const ButtonValues& values);
 
 // What Copy Look and Paste Look carry from one state to another: colours,

@@ -108,6 +108,8 @@ struct Gesture {
     std::function<void(UndoThroughWindows&)> run;
     // The steps on the stack it leaves: one per gesture.
     int steps = 1;
+    // What Undo calls it, where the table says.
+    const char* undoName = nullptr;
 };
 
 // Selection, a colour answer or a question's answer, then the gesture.
@@ -117,23 +119,25 @@ const Gesture kGestures[] = {
          t.select({0, 2});
          t.dialogs.colours.push_back(0x00FF00);
      },
-     [](auto& t) { t.click(t.properties(), "bBkColor"); }},
+     [](auto& t) { t.click(t.properties(), "bBkColor"); }, 1,
+     "Change Background Color of 2 Buttons"},
     {"typing a caption", [](auto& t) { t.select({1}); },
-     [](auto& t) { t.type(t.properties(), "eText", "xyz"); }},
+     [](auto& t) { t.type(t.properties(), "eText", "xyz"); }, 1, "Change Caption"},
     {"transparency",
      [](auto& t) {
          t.select({1, 3});
      },
-     [](auto& t) { t.click(t.properties(), "CheckBox2"); }},
+     [](auto& t) { t.click(t.properties(), "CheckBox2"); }, 1, "Change Transparency of 2 Buttons"},
     {"a border width", [](auto& t) { t.select({0}); },
-     [](auto& t) { t.setNumber(t.properties(), "eBorderWidth", 7); }},
+     [](auto& t) { t.setNumber(t.properties(), "eBorderWidth", 7); }, 1, "Change Border Width"},
     {"a link",
      [](auto& t) {
          t.select({0, 1});
      },
-     [](auto& t) { t.type(t.properties(), "itemLinkEdit", "a.html"); }},
+     [](auto& t) { t.type(t.properties(), "itemLinkEdit", "a.html"); }, 1,
+     "Change Link of 2 Buttons"},
     {"a button's width", [](auto& t) { t.select({2}); },
-     [](auto& t) { t.setNumber(t.properties(), "eItemWidth", 120); }},
+     [](auto& t) { t.setNumber(t.properties(), "eItemWidth", 120); }, 1, "Change Size"},
     {"the applet's gradient", [](auto&) {}, [](auto& t) { t.click(t.general(), "chkGradient"); }},
     {"the applet's border width", [](auto&) {},
      [](auto& t) { t.setNumber(t.general(), "eBorderWidth", 9); }},
@@ -147,12 +151,12 @@ const Gesture kGestures[] = {
          emit box->activated(1);
      }},
     {"a picture typed for a button", [](auto& t) { t.select({1}); },
-     [](auto& t) { t.type(t.properties(), "eBkImage", "picture.gif"); }},
+     [](auto& t) { t.type(t.properties(), "eBkImage", "picture.gif"); }, 1, "Change Button Image"},
     {"a sound typed for a button",
      [](auto& t) {
          t.select({0, 2});
      },
-     [](auto& t) { t.type(t.properties(), "sound1", "click.au"); }},
+     [](auto& t) { t.type(t.properties(), "sound1", "click.au"); }, 1, "Change Sound of 2 Buttons"},
     {"the applet's background picture", [](auto&) {},
      [](auto& t) { t.type(t.general(), "eBkImage", "back.gif"); }},
     {"a button renamed in the list", [](auto&) {},
@@ -253,6 +257,10 @@ TEST_F(UndoThroughWindows, EveryGestureIsUndoneAndRedoneExactly) {
         EXPECT_NE(after, before) << "the gesture changed nothing";
         EXPECT_EQ(stack->count(), steps + gesture.steps);
         EXPECT_TRUE(applet().modified());
+        if (gesture.undoName) {
+            EXPECT_EQ(action("undoMenuItem")->text().toStdString(),
+                      std::string("Undo ") + gesture.undoName);
+        }
 
         for (int i = 0; i < gesture.steps; ++i) action("undoMenuItem")->trigger();
         EXPECT_EQ(bytes(), before);
