@@ -3,8 +3,8 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -73,15 +73,19 @@ TPropertiesWindow::TPropertiesWindow(TmainWindow& main, QWidget* parent)
     connect(pages_, &QTabWidget::currentChanged, this, &TPropertiesWindow::stateTabChanged);
     connect(applyToAll_, &QCheckBox::toggled, this, &TPropertiesWindow::applyToAllStatesClicked);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    // Escape closes it as it closes a dialog: every change is already made.
-    auto* escape = new QShortcut(QKeySequence::Cancel, this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     adjustSize();
 }
 
 TPropertiesWindow::~TPropertiesWindow() = default;
+
+void TPropertiesWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 void TPropertiesWindow::placeGroups() {
     StateTab& onLoad = stateTab(1);

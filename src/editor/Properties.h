@@ -37,6 +37,9 @@ class TPropertiesWindow : public QWidget, private StateTabHost {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // Escape that no control took (an open list takes its own) closes the
+    // window, as it closes a dialog: every change is already made.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // StateTabHost.

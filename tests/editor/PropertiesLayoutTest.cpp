@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -157,6 +158,18 @@ TEST_F(PropertiesLayout, EscapeClosesTheWindowAndKeepsWhatWasTyped) {
     QTest::keyClick(caption, Qt::Key_Escape);
     EXPECT_FALSE(window()->isVisible());
     EXPECT_EQ(panel(1, 0).caption(), "Home");
+}
+
+TEST_F(PropertiesLayout, EscapeInAnOpenListClosesOnlyTheList) {
+    select({0});
+    auto* style = control<QComboBox>("cBorderStyle");
+    window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+    style->showPopup();
+    ASSERT_TRUE(style->view()->isVisible());
+    QTest::keyClick(style->view(), Qt::Key_Escape);
+    EXPECT_FALSE(style->view()->isVisible());
+    EXPECT_TRUE(window()->isVisible());
 }
 
 TEST_F(PropertiesLayout, TheFirstShowOpensTheStatesHelpOnce) {
