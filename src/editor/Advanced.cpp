@@ -1,4 +1,5 @@
 #include "editor/Advanced.h"
+#include "editor/EditNames.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -119,8 +120,7 @@ void TAdvancedWindow::mAltHTMLChange() {
         return;
     const std::string html = fromQString(singleLine(mAltHTML_->toPlainText()));
     main_.document().editForm(
-        texts::edit::kChangeApplet, [&html](FormValues& applet) { applet.altHTML = html; },
-        "mAltHTML");
+        appletChangeName, [&html](FormValues& applet) { applet.altHTML = html; }, "mAltHTML");
 }
 
 void TAdvancedWindow::eLoadingMessageChange(const QString& text) {
@@ -132,19 +132,19 @@ void TAdvancedWindow::eLoadingMessageChange(const QString& text) {
         return;
     const std::string loadText = fromQString(singleLine(text));
     main_.document().editForm(
-        texts::edit::kChangeApplet, [&loadText](FormValues& applet) { applet.loadText = loadText; },
+        appletChangeName, [&loadText](FormValues& applet) { applet.loadText = loadText; },
         "eLoadingMessage");
 }
 
 void TAdvancedWindow::bFontColorClick() {
     const Colour colour = main_.getColor(main_.applet().loadFontColor());
-    main_.document().editForm(texts::edit::kChangeApplet,
+    main_.document().editForm(appletChangeName,
                               [colour](FormValues& applet) { applet.loadFontColor = colour; });
 }
 
 void TAdvancedWindow::bBackgroundColorClick() {
     const Colour colour = main_.getColor(main_.applet().loadBkColor());
-    main_.document().editForm(texts::edit::kChangeApplet,
+    main_.document().editForm(appletChangeName,
                               [colour](FormValues& applet) { applet.loadBkColor = colour; });
 }
 

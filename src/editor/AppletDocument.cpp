@@ -175,8 +175,14 @@ bool AppletDocument::editPanels(const EditNaming& name, const std::vector<PanelT
 
 bool AppletDocument::editForm(const QString& text, const std::function<void(FormValues&)>& change,
                               const QString& mergeKey) {
-    return edit(
-        text, {true, {}, false},
+    return editForm([&text](const AppletChange&) { return text; }, change, mergeKey);
+}
+
+bool AppletDocument::editForm(const EditNaming& name,
+                              const std::function<void(FormValues&)>& change,
+                              const QString& mergeKey) {
+    return editNamed(
+        name, {true, {}, false},
         [&](TVelkForm& applet) {
             FormValues values = captureForm(applet);
             change(values);

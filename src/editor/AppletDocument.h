@@ -74,6 +74,8 @@ class AppletDocument : public QObject {
     // An edit of the applet's own values the same way.
     bool editForm(const QString& text, const std::function<void(FormValues&)>& change,
                   const QString& mergeKey = {});
+    bool editForm(const EditNaming& name, const std::function<void(FormValues&)>& change,
+                  const QString& mergeKey = {});
 
     // A gesture of the pointer (a drag that moves or sizes): its steps
     // show at once, and it becomes one edit when it ends. A new applet or

@@ -55,6 +55,50 @@ constexpr std::array<std::pair<std::string_view, const char*>, 37> kValueNames =
     {"hintStyle", "Hint"},
 }};
 
+// The applet's own values, in the same way.
+constexpr std::array<std::pair<std::string_view, const char*>, 27> kAppletValueNames = {{
+    {"imageName", "Applet Image"},
+    {"imagePath", "Applet Image"},
+    {"fade", "Applet Gradient Fill"},
+    {"bkColor", "Applet Background Color"},
+    {"fadeColor", "Applet Fade Color"},
+    {"borderWidth", "Applet Border Width"},
+    {"bdrStyle", "Applet Border Style"},
+    {"raised", "Applet Border Style"},
+    {"borderShading", "Applet Border Shading"},
+    {"borderColor", "Applet Border Color"},
+    {"imageStyle", "Applet Image Alignment"},
+    {"imageX", "Applet Image Position"},
+    {"imageY", "Applet Image Position"},
+    {"altHTML", "Alternate HTML"},
+    {"loadText", "Loading Text"},
+    {"loadBkColor", "Loading Background Color"},
+    {"loadFontColor", "Loading Text Color"},
+    {"textBoxVisible", "Text Box Shown"},
+    {"textBoxFont", "Text Box Font"},
+    {"textBoxFontSize", "Text Box Font Size"},
+    {"textBoxFontStyle", "Text Box Font Style"},
+    {"textBoxTextColor", "Text Box Font Color"},
+    {"textBoxBorderColor", "Text Box Border Color"},
+    {"textBoxBkColor", "Text Box Background Color"},
+    {"clientWidth", "Applet Size"},
+    {"textBoxBounds", "Text Box Place"},
+    {"grid", "Alignment Grid"},
+}};
+
+// The first place in the table that one of the fields has, if before first.
+template <std::size_t N>
+std::size_t firstNamed(const std::array<std::pair<std::string_view, const char*>, N>& table,
+                       const std::vector<std::string_view>& fields, std::size_t first) {
+    for (std::string_view field : fields) {
+        const auto named = std::find_if(table.begin(), table.end(), [field](const auto& entry) {
+            return entry.first == field;
+        });
+        first = std::min(first, std::size_t(named - table.begin()));
+    }
+    return first;
+}
+
 const ButtonValues* valuesIn(const AppletPart& part, int slot) {
     for (const auto& [partSlot, values] : part.buttons) {
         if (partSlot == slot)
@@ -74,19 +118,25 @@ QString buttonChangeName(const AppletChange& change) {
             continue;
         ++buttons;
         for (std::size_t state = 0; state < after->states.size(); ++state) {
-            for (std::string_view field :
-                 changedFields(before->states[state], after->states[state])) {
-                const auto named =
-                    std::find_if(kValueNames.begin(), kValueNames.end(),
-                                 [field](const auto& entry) { return entry.first == field; });
-                first = std::min(first, std::size_t(named - kValueNames.begin()));
-            }
+            first = firstNamed(kValueNames,
+                               changedFields(before->states[state], after->states[state]), first);
         }
     }
     if (first == kValueNames.size())
         return texts::edit::buttons(texts::edit::kChange, buttons);
     const QString what = texts::edit::change(kValueNames[first].second);
     return buttons == 1 ? what : QString("%1 of %2 Buttons").arg(what).arg(buttons);
+}
+
+QString appletChangeName(const AppletChange& change) {
+    if (!change.before.form || !change.after.form)
+        return texts::edit::kChangeApplet;
+    const std::size_t first =
+        firstNamed(kAppletValueNames, changedFields(*change.before.form, *change.after.form),
+                   kAppletValueNames.size());
+    if (first == kAppletValueNames.size())
+        return texts::edit::kChangeApplet;
+    return texts::edit::change(kAppletValueNames[first].second);
 }
 
 }  // namespace wendle

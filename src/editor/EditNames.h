@@ -11,4 +11,8 @@ namespace wendle {
 // change of values with no name of their own is "Change Button".
 QString buttonChangeName(const AppletChange& change);
 
+// The same for an edit of the applet's own values: "Change Applet Border
+// Width", "Change Text Box Font". Others are "Change Applet".
+QString appletChangeName(const AppletChange& change);
+
 }  // namespace wendle

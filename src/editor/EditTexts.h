@@ -37,7 +37,6 @@ inline constexpr const char* kMoveTextBox = "Move Text Box";
 inline constexpr const char* kResizeTextBox = "Resize Text Box";
 inline constexpr const char* kResizeApplet = "Resize Applet";
 inline constexpr const char* kChangeApplet = "Change Applet";
-inline constexpr const char* kChangeTextBox = "Change Text Box";
 inline constexpr const char* kAccessibilityFix = "Accessibility Fix";
 inline constexpr const char* kAccessibilityFixAll = "Accessibility Fixes";
 

@@ -1,4 +1,5 @@
 #include "editor/GeneralBackgroundGroup.h"
+#include "editor/EditNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -117,7 +118,7 @@ void GeneralBackgroundGroup::bBkColorClick() {
     if (updatingControls())
         return;
     const Colour colour = main_.getColor(main_.applet().bkColor());
-    main_.document().editForm(texts::edit::kChangeApplet,
+    main_.document().editForm(appletChangeName,
                               [colour](FormValues& applet) { applet.bkColor = colour; });
     appletLookChanged(main_);
 }
@@ -125,7 +126,7 @@ void GeneralBackgroundGroup::bBkColorClick() {
 void GeneralBackgroundGroup::chkGradientClick(bool checked) {
     if (updatingControls())
         return;
-    main_.document().editForm(texts::edit::kChangeApplet,
+    main_.document().editForm(appletChangeName,
                               [checked](FormValues& applet) { applet.fade = checked; });
     bGradientColor_->setEnabled(checked);
     appletLookChanged(main_);
@@ -135,7 +136,7 @@ void GeneralBackgroundGroup::bGradientColorClick() {
     if (updatingControls())
         return;
     const Colour colour = main_.getColor(main_.applet().fadeColor());
-    main_.document().editForm(texts::edit::kChangeApplet,
+    main_.document().editForm(appletChangeName,
                               [colour](FormValues& applet) { applet.fadeColor = colour; });
     appletLookChanged(main_);
 }
@@ -145,8 +146,8 @@ void GeneralBackgroundGroup::eBkImageChange(const QString& text) {
         return;
     main_.deleteReplacedCopies(main_.applet().imageName());
     const std::string name = fromQString(singleLine(text));
-    main_.document().edit(
-        texts::edit::kChangeApplet, {true, {}, false},
+    main_.document().editNamed(
+        appletChangeName, {true, {}, false},
         [&name](TVelkForm& applet) { setBackgroundImage(applet, name, name); }, "eBkImage");
     appletLookChanged(main_);
 }
@@ -171,8 +172,9 @@ void GeneralBackgroundGroup::bBkImageBrowseClick() {
         main_.deleteReplacedCopies(applet.imageName());
         const std::string name = fromQString(fileName);
         const std::string path = fromQString(chosen);
-        main_.document().edit(texts::edit::kChangeApplet, {true, {}, false},
-                              [&](TVelkForm& changed) { setBackgroundImage(changed, name, path); });
+        main_.document().editNamed(appletChangeName, {true, {}, false}, [&](TVelkForm& changed) {
+            setBackgroundImage(changed, name, path);
+        });
     }
     appletLookChanged(main_);
     UpdatingControlsScope updating;
@@ -182,9 +184,8 @@ void GeneralBackgroundGroup::bBkImageBrowseClick() {
 void GeneralBackgroundGroup::cImageAlignChange(int index) {
     if (updatingControls() || index < 0)
         return;
-    main_.document().editForm(texts::edit::kChangeApplet, [index](FormValues& applet) {
-        applet.imageStyle = std::uint8_t(index);
-    });
+    main_.document().editForm(
+        appletChangeName, [index](FormValues& applet) { applet.imageStyle = std::uint8_t(index); });
     enableImagePosition(index);
     appletLookChanged(main_);
 }
@@ -193,8 +194,7 @@ void GeneralBackgroundGroup::eImageXChange(int x) {
     if (updatingControls() || eImageX_->text().isEmpty())
         return;
     main_.document().editForm(
-        texts::edit::kChangeApplet, [x](FormValues& applet) { applet.imageX = std::int16_t(x); },
-        "eImageX");
+        appletChangeName, [x](FormValues& applet) { applet.imageX = std::int16_t(x); }, "eImageX");
     appletLookChanged(main_);
 }
 
@@ -202,8 +202,7 @@ void GeneralBackgroundGroup::eImageYChange(int y) {
     if (updatingControls() || eImageY_->text().isEmpty())
         return;
     main_.document().editForm(
-        texts::edit::kChangeApplet, [y](FormValues& applet) { applet.imageY = std::int16_t(y); },
-        "eImageY");
+        appletChangeName, [y](FormValues& applet) { applet.imageY = std::int16_t(y); }, "eImageY");
     appletLookChanged(main_);
 }
 

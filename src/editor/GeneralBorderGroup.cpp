@@ -1,4 +1,5 @@
 #include "editor/GeneralBorderGroup.h"
+#include "editor/EditNames.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -82,15 +83,15 @@ void GeneralBorderGroup::eBorderWidthChange(int width) {
     if (updatingControls() || eBorderWidth_->text().isEmpty())
         return;
     main_.document().editForm(
-        texts::edit::kChangeApplet,
-        [width](FormValues& applet) { applet.borderWidth = std::int16_t(width); }, "eBorderWidth");
+        appletChangeName, [width](FormValues& applet) { applet.borderWidth = std::int16_t(width); },
+        "eBorderWidth");
     appletLookChanged(main_);
 }
 
 void GeneralBorderGroup::cBorderStyleChange(int index) {
     if (updatingControls() || index < 0)
         return;
-    main_.document().editForm(texts::edit::kChangeApplet, [index](FormValues& applet) {
+    main_.document().editForm(appletChangeName, [index](FormValues& applet) {
         applet.bdrStyle = std::int16_t(styleOfItem(index));
         applet.raised = raisedOfItem(index);
     });
@@ -103,8 +104,8 @@ void GeneralBorderGroup::eBorderShadingChange(int shading) {
     if (updatingControls() || eBorderShading_->text().isEmpty())
         return;
     main_.document().editForm(
-        texts::edit::kChangeApplet,
-        [shading](FormValues& applet) { applet.borderShading = shading; }, "eBorderShading");
+        appletChangeName, [shading](FormValues& applet) { applet.borderShading = shading; },
+        "eBorderShading");
     appletLookChanged(main_);
 }
 
@@ -112,7 +113,7 @@ void GeneralBorderGroup::bBorderColorClick() {
     if (updatingControls())
         return;
     const Colour colour = main_.getColor(main_.applet().borderColor());
-    main_.document().editForm(texts::edit::kChangeApplet,
+    main_.document().editForm(appletChangeName,
                               [colour](FormValues& applet) { applet.borderColor = colour; });
     appletLookChanged(main_);
 }

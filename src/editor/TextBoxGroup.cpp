@@ -1,4 +1,5 @@
 #include "editor/TextBoxGroup.h"
+#include "editor/EditNames.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -153,7 +154,7 @@ void TextBoxGroup::cfont2Change(int index) {
         showFont();
         return;
     }
-    main_.document().editForm(texts::edit::kChangeTextBox, [index](FormValues& applet) {
+    main_.document().editForm(appletChangeName, [index](FormValues& applet) {
         applet.textBoxFont = index;
         applet.textBox.typeface = index;
     });
@@ -168,7 +169,7 @@ void TextBoxGroup::cfontsize2Change(int index) {
         return;
     }
     const int size = cfontsize2_->itemText(index).toInt();
-    main_.document().editForm(texts::edit::kChangeTextBox, [size](FormValues& applet) {
+    main_.document().editForm(appletChangeName, [size](FormValues& applet) {
         applet.textBoxFontSize = size;
         if (const auto points = previewPointSize(size))
             applet.textBox.pointSize = *points;
@@ -183,7 +184,7 @@ void TextBoxGroup::fontStyleClick(int style) {
         showFont();
         return;
     }
-    main_.document().editForm(texts::edit::kChangeTextBox, [style](FormValues& applet) {
+    main_.document().editForm(appletChangeName, [style](FormValues& applet) {
         applet.textBoxFontStyle = style;
         applet.textBox.fontStyle = style;
     });
@@ -194,7 +195,7 @@ void TextBoxGroup::SpeedButton3Click() {
     if (updatingControls() || !ensureTextBoxShown())
         return;
     const Colour colour = main_.getColor(main_.applet().textBoxTextColor());
-    main_.document().editForm(texts::edit::kChangeTextBox,
+    main_.document().editForm(appletChangeName,
                               [colour](FormValues& applet) { applet.textBoxTextColor = colour; });
     main_.repaintPreview();
 }
@@ -203,7 +204,7 @@ void TextBoxGroup::textBoxBkColorClick() {
     if (updatingControls() || !ensureTextBoxShown())
         return;
     const Colour colour = main_.getColor(main_.applet().textBoxBkColor());
-    main_.document().editForm(texts::edit::kChangeTextBox,
+    main_.document().editForm(appletChangeName,
                               [colour](FormValues& applet) { applet.textBoxBkColor = colour; });
     main_.repaintPreview();
 }
@@ -212,7 +213,7 @@ void TextBoxGroup::textBoxBorderColorClick() {
     if (updatingControls() || !ensureTextBoxShown())
         return;
     const Colour colour = main_.getColor(main_.applet().textBoxBorderColor());
-    main_.document().editForm(texts::edit::kChangeTextBox,
+    main_.document().editForm(appletChangeName,
                               [colour](FormValues& applet) { applet.textBoxBorderColor = colour; });
     main_.repaintPreview();
 }
@@ -220,13 +221,12 @@ void TextBoxGroup::textBoxBorderColorClick() {
 void TextBoxGroup::CheckBox2Click(bool checked) {
     if (updatingControls())
         return;
-    main_.document().edit(texts::edit::kChangeTextBox, {true, {}, false},
-                          [checked](TVelkForm& applet) {
-                              if (checked)
-                                  showTextBox(applet);
-                              else
-                                  hideTextBox(applet);
-                          });
+    main_.document().editNamed(appletChangeName, {true, {}, false}, [checked](TVelkForm& applet) {
+        if (checked)
+            showTextBox(applet);
+        else
+            hideTextBox(applet);
+    });
     main_.preview()->followAppletSize();
     {
         UpdatingControlsScope updating;

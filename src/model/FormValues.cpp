@@ -30,4 +30,23 @@ void applyForm(TVelkForm& applet, const FormValues& values) {
     applet.setModif(true);
 }
 
+std::vector<std::string_view> changedFields(const FormValues& before, const FormValues& after) {
+    std::vector<std::string_view> names;
+#define WENDLE_COMPARE_FORM_FIELD(Type, name, Name, def, marks) \
+    if (before.name != after.name)                              \
+        names.emplace_back(#name);
+    WENDLE_VELK_FORM_PROPERTIES(WENDLE_COMPARE_FORM_FIELD)
+#undef WENDLE_COMPARE_FORM_FIELD
+#define WENDLE_COMPARE_TEXT_BOX_FIELD(Type, name, Name, def) \
+    if (before.name != after.name)                           \
+        names.emplace_back(#name);
+    WENDLE_TEXT_BOX_SETTINGS(WENDLE_COMPARE_TEXT_BOX_FIELD)
+#undef WENDLE_COMPARE_TEXT_BOX_FIELD
+    if (before.textBoxBounds != after.textBoxBounds || !(before.textBox == after.textBox))
+        names.emplace_back("textBoxBounds");
+    if (before.clientWidth != after.clientWidth || before.clientHeight != after.clientHeight)
+        names.emplace_back("clientWidth");
+    return names;
+}
+
 }  // namespace wendle

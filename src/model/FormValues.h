@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string_view>
+#include <vector>
+
 #include "model/VelkForm.h"
 
 namespace wendle {
@@ -23,6 +26,11 @@ struct FormValues {
 };
 
 FormValues captureForm(const TVelkForm& applet);
+
+// The names of the applet's values that differ, in the order the record
+// lists them ("bkColor", ..., "textBoxVisible", ..., "textBoxBounds",
+// "clientWidth").
+std::vector<std::string_view> changedFields(const FormValues& before, const FormValues& after);
 // Writes every value back; the canvas is marked stale.
 void applyForm(TVelkForm& applet, const FormValues& values);
 

@@ -138,12 +138,14 @@ const Gesture kGestures[] = {
      "Change Link of 2 Buttons"},
     {"a button's width", [](auto& t) { t.select({2}); },
      [](auto& t) { t.setNumber(t.properties(), "eItemWidth", 120); }, 1, "Change Size"},
-    {"the applet's gradient", [](auto&) {}, [](auto& t) { t.click(t.general(), "chkGradient"); }},
+    {"the applet's gradient", [](auto&) {}, [](auto& t) { t.click(t.general(), "chkGradient"); }, 1,
+     "Change Applet Gradient Fill"},
     {"the applet's border width", [](auto&) {},
-     [](auto& t) { t.setNumber(t.general(), "eBorderWidth", 9); }},
+     [](auto& t) { t.setNumber(t.general(), "eBorderWidth", 9); }, 1, "Change Applet Border Width"},
     {"the applet's width", [](auto&) {},
      [](auto& t) { t.setNumber(t.general(), "eAppletWidth", 250); }},
-    {"the text box shown", [](auto&) {}, [](auto& t) { t.click(t.general(), "CheckBox2"); }},
+    {"the text box shown", [](auto&) {}, [](auto& t) { t.click(t.general(), "CheckBox2"); }, 1,
+     "Change Text Box Shown"},
     {"arranged in a row", [](auto&) {},
      [](auto& t) {
          auto* box = t.template in<QComboBox>(t.general(), "ComboBox1");
@@ -158,7 +160,7 @@ const Gesture kGestures[] = {
      },
      [](auto& t) { t.type(t.properties(), "sound1", "click.au"); }, 1, "Change Sound of 2 Buttons"},
     {"the applet's background picture", [](auto&) {},
-     [](auto& t) { t.type(t.general(), "eBkImage", "back.gif"); }},
+     [](auto& t) { t.type(t.general(), "eBkImage", "back.gif"); }, 1, "Change Applet Image"},
     {"a button renamed in the list", [](auto&) {},
      [](auto& t) {
          auto* list = t.template in<QAbstractItemView>(t.main->buttonsTab(), "ItemListBox");
