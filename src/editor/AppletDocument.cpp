@@ -12,14 +12,6 @@ namespace wendle {
 
 namespace {
 
-const ButtonValues* valuesOf(const AppletPart& part, int slot) {
-    for (const auto& [partSlot, values] : part.buttons) {
-        if (partSlot == slot)
-            return values ? &*values : nullptr;
-    }
-    return nullptr;
-}
-
 bool samePicture(const PanelValues& a, const PanelValues& b) {
     return a.imageName == b.imageName && a.imagePath == b.imagePath;
 }
@@ -206,7 +198,7 @@ void AppletDocument::announce(const AppletPart& now, const AppletPart& other) {
         if (!values)
             continue;
         changed.append(slot);
-        const ButtonValues* before = valuesOf(other, slot);
+        const ButtonValues* before = other.button(slot);
         for (int state = 1; state <= kStateCount; ++state) {
             const auto index = std::size_t(state - 1);
             if (before && samePicture(before->states[index], values->states[index]))

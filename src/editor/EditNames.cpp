@@ -56,7 +56,7 @@ constexpr std::array<std::pair<std::string_view, const char*>, 37> kValueNames =
 }};
 
 // The applet's own values, in the same way.
-constexpr std::array<std::pair<std::string_view, const char*>, 27> kAppletValueNames = {{
+constexpr std::array<std::pair<std::string_view, const char*>, 26> kAppletValueNames = {{
     {"imageName", "Applet Image"},
     {"imagePath", "Applet Image"},
     {"fade", "Applet Gradient Fill"},
@@ -83,7 +83,6 @@ constexpr std::array<std::pair<std::string_view, const char*>, 27> kAppletValueN
     {"textBoxBkColor", "Text Box Background Color"},
     {"clientWidth", "Applet Size"},
     {"textBoxBounds", "Text Box Place"},
-    {"grid", "Alignment Grid"},
 }};
 
 // The first place in the table that one of the fields has, if before first.
@@ -99,21 +98,13 @@ std::size_t firstNamed(const std::array<std::pair<std::string_view, const char*>
     return first;
 }
 
-const ButtonValues* valuesIn(const AppletPart& part, int slot) {
-    for (const auto& [partSlot, values] : part.buttons) {
-        if (partSlot == slot)
-            return values ? &*values : nullptr;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 QString buttonChangeName(const AppletChange& change) {
     int buttons = 0;
     std::size_t first = kValueNames.size();
     for (const auto& [slot, after] : change.after.buttons) {
-        const ButtonValues* before = valuesIn(change.before, slot);
+        const ButtonValues* before = change.before.button(slot);
         if (!after || !before || *before == *after)
             continue;
         ++buttons;

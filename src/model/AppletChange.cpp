@@ -53,6 +53,14 @@ void restorePart(TVelkForm& applet, const AppletPart& part) {
         applyForm(applet, *part.form);
 }
 
+const ButtonValues* AppletPart::button(int slot) const {
+    for (const auto& [partSlot, values] : buttons) {
+        if (partSlot == slot)
+            return values ? &*values : nullptr;
+    }
+    return nullptr;
+}
+
 std::vector<int> AppletChange::changedSlots() const {
     std::vector<int> buttonSlots;
     for (const auto& entry : before.buttons) buttonSlots.push_back(entry.first);

@@ -36,6 +36,10 @@ struct AppletPart {
     std::vector<std::pair<int, std::optional<ButtonValues>>> buttons;
     std::optional<ButtonOrder> order;
     bool operator==(const AppletPart&) const = default;
+
+    // The values of the button in this slot, or none when the part holds
+    // no button there.
+    const ButtonValues* button(int slot) const;
 };
 
 AppletPart capturePart(const TVelkForm& applet, const EditScope& scope);
