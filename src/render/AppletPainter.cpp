@@ -1,18 +1,54 @@
 #include "render/AppletPainter.h"
 
+#include "render/FaceDrawing.h"
 #include "render/VelkFormCanvas.h"
 #include "render/VelkPanelFace.h"
 #include "render/VelkTextBoxDrawing.h"
 
 namespace wendle {
 
+namespace {
+
+// Whether each face keeps its pixels for the next paint, or lets them go
+// once they are on the target.
+enum class FaceCaches { Keep, Release };
+
+// The faces of the state in stacking order, then the text box, over what
+// target holds inside clip.
+void paintFacesAndTextBox(TVelkForm& applet, const CanvasDrawing& canvas, Raster& target, int state,
+                          const Rect& clip, FaceCaches caches) {
+    for (int slot : applet.stackingOrder()) {
+        if (TVelkPanel* face = applet.statePanel(state, slot)) {
+            paintFace(*face, canvas.canvasRaster, canvas.generation, target, clip);
+            if (caches == FaceCaches::Release)
+                faceDrawing(*face).releasePixels();
+        }
+    }
+    paintTextBox(applet, target, clip);
+}
+
+// Whether a face of the state shows the canvas through itself.
+bool anyFaceSeeThrough(const TVelkForm& applet, int state) {
+    for (int slot : applet.usedSlots()) {
+        const TVelkPanel* face = applet.statePanel(state, slot);
+        if (face && face->transparentBk())
+            return true;
+    }
+    return false;
+}
+
+Rect appletArea(const TVelkForm& applet) {
+    return Rect::fromSize(0, 0, std::max(applet.clientWidth(), 0),
+                          std::max(applet.appletHeight(), 0));
+}
+
+}  // namespace
+
 bool paintApplet(TVelkForm& applet, Raster& target, int state, const Rect& dirty) {
     const CanvasDrawing& canvas = paintCanvas(applet);
-    const Raster& canvasRaster = canvas.canvasRaster;
-    const Rect area =
-        Rect::fromSize(0, 0, std::max(applet.clientWidth(), 0), std::max(applet.appletHeight(), 0));
+    const Rect area = appletArea(applet);
     const bool resized = target.area() != area;
-    if (canvasRaster.area() != area || !target.setArea(area)) {
+    if (canvas.canvasRaster.area() != area || !target.setArea(area)) {
         target.setArea(Rect{});
         return false;
     }
@@ -20,13 +56,8 @@ bool paintApplet(TVelkForm& applet, Raster& target, int state, const Rect& dirty
     const Rect clip = resized ? area : dirty.intersected(area);
     if (clip.empty())
         return true;
-    target.draw(canvasRaster, 0, 0, clip);
-    for (int slot : applet.stackingOrder()) {
-        if (TVelkPanel* face = applet.statePanel(state, slot)) {
-            paintFace(*face, canvasRaster, canvas.generation, target, clip);
-        }
-    }
-    paintTextBox(applet, target, clip);
+    target.draw(canvas.canvasRaster, 0, 0, clip);
+    paintFacesAndTextBox(applet, canvas, target, state, clip, FaceCaches::Keep);
     return true;
 }
 
@@ -40,10 +71,22 @@ bool paintApplet(TVelkForm& applet, Raster& target) {
 }
 
 QImage renderApplet(TVelkForm& applet, int state) {
-    Raster target;
-    if (!paintApplet(applet, target, state))
+    paintCanvas(applet);
+    CanvasDrawing& canvas = canvasDrawing(applet);
+    const Rect area = appletArea(applet);
+    if (area.empty() || canvas.canvasRaster.area() != area)
         return QImage();
-    return target.toQImage();
+    Raster target;
+    if (anyFaceSeeThrough(applet, state)) {
+        target.setArea(area);
+        target.draw(canvas.canvasRaster, 0, 0);
+    } else {
+        // Nothing reads the canvas once the faces are drawn, so they are
+        // drawn straight onto it; the canvas is drawn again at its next paint.
+        target = std::move(canvas.canvasRaster);
+    }
+    paintFacesAndTextBox(applet, canvas, target, state, area, FaceCaches::Release);
+    return target.takeImage();
 }
 
 }  // namespace wendle

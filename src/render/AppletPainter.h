@@ -25,8 +25,10 @@ bool paintApplet(TVelkForm& applet, Raster& target);
 // target had to change its size.
 bool paintApplet(TVelkForm& applet, Raster& target, int state, const Rect& dirty);
 
-// The same into a new image; a null image when the applet is too large or
-// has no area.
+// The same into a new image, for a caller that draws the applet once: each
+// face lets its cached pixels go once it is drawn, so a full bar needs the
+// memory of one face rather than of all. A null image when the applet is
+// too large or has no area.
 QImage renderApplet(TVelkForm& applet, int state);
 
 }  // namespace wendle

@@ -51,6 +51,14 @@ class FaceDrawing : public Attachment {
     std::optional<Drawn> drawn;
 
     const Raster& shown() const { return hasCaption ? captioned : faceRaster; }
+
+    // Lets the face's pixels go; its next paint draws it again.
+    void releasePixels() {
+        faceRaster = Raster();
+        captioned = Raster();
+        hasCaption = false;
+        drawn.reset();
+    }
 };
 
 // The face's drawing state, created on first use.

@@ -16,7 +16,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The name in folder; no name at all names nothing, not the folder.
 std::string inFolder(const std::string& folder, const std::string& name) {
+    if (name.empty())
+        return {};
     if (folder.empty() || folder.back() == '/' || folder.back() == '\\')
         return folder + name;
     return folder + '/' + name;
@@ -33,21 +36,24 @@ struct Candidate {
 // wherever it is installed.
 std::optional<Candidate> firstExisting(std::initializer_list<std::string> names) {
     for (const std::string& name : names) {
+        if (name.empty())
+            continue;
         if (auto found = platform::findNamedFile(name))
             return Candidate{found->text, fs::path(found->file)};
     }
     return std::nullopt;
 }
 
-// Decodes the candidate within the limits; a candidate with an extension
-// other than the accepted four is not decoded at all.
+// Decodes the candidate within the limits, counting the pictures the
+// applet already holds against the document's budget; a candidate with an
+// extension other than the accepted four is not decoded at all.
 std::unique_ptr<Picture> pictureOf(const std::optional<Candidate>& candidate,
-                                   std::int64_t documentPixelsInUse, LoadImageReport& report) {
+                                   const TVelkForm& applet, LoadImageReport& report) {
     if (!candidate || !hasPictureExtension(candidate->name))
         return nullptr;
     PictureLimits limits;
     limits.documentPixelsLeft =
-        std::max<std::int64_t>(kDocumentPixelBudget - documentPixelsInUse, 0);
+        std::max<std::int64_t>(kDocumentPixelBudget - documentPicturePixels(applet), 0);
     PictureLoad loaded = Picture::load(candidate->file, limits);
     report.problem = loaded.problem;
     report.message = loaded.message(candidate->file.filename().string());
@@ -93,7 +99,7 @@ LoadImageReport LoadImage(TVelkForm& applet, const std::string& folder) {
     // nor stays in memory beside the new one.
     drawing.picture.reset();
     LoadImageReport report;
-    drawing.picture = pictureOf(candidate, documentPicturePixels(applet), report);
+    drawing.picture = pictureOf(candidate, applet, report);
     drawing.pictureChanged = true;
     return report;
 }
@@ -106,7 +112,7 @@ LoadImageReport LoadImage(const TVelkForm& applet, TVelkPanel& face, const std::
     FaceDrawing& drawing = faceDrawing(face);
     drawing.picture.reset();
     LoadImageReport report;
-    drawing.picture = pictureOf(candidate, documentPicturePixels(applet), report);
+    drawing.picture = pictureOf(candidate, applet, report);
     face.setModified(true);
     return report;
 }

@@ -55,6 +55,8 @@ QImage withPalette(const QImage& image) {
     PaletteBuilder palette;
     // An opaque format's unused byte is not part of the colour.
     const QRgb opaqueBits = image.hasAlphaChannel() ? 0 : 0xFF000000u;
+    const QRgb* above = nullptr;
+    const uchar* aboveIndexes = nullptr;
     for (int y = 0; y < image.height(); ++y) {
         const QRgb* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         uchar* out = indexed.scanLine(y);
@@ -62,15 +64,23 @@ QImage withPalette(const QImage& image) {
         int x = 0;
         while (x < width) {
             const QRgb colour = in[x] | opaqueBits;
+            // Drawn bars are long runs of one colour along a row, and a
+            // gradient repeats its row: the pixel above often has the colour.
+            if (above && (above[x] | opaqueBits) == colour) {
+                out[x] = aboveIndexes[x];
+                ++x;
+                continue;
+            }
             const std::optional<uchar> index = palette.indexOf(colour);
             if (!index)
                 return QImage();
-            // Drawn bars are long runs of one colour.
             const uchar value = *index;
             do {
                 out[x++] = value;
             } while (x < width && (in[x] | opaqueBits) == colour);
         }
+        above = in;
+        aboveIndexes = out;
     }
     indexed.setColorTable(palette.table());
     return indexed;

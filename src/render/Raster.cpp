@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "image/Picture.h"
 
@@ -17,6 +18,20 @@ bool onTheDot(std::int64_t stepsFromStart, Pen pen) {
 }
 
 }  // namespace
+
+Raster::Raster(Raster&& other) noexcept
+    : area_(std::exchange(other.area_, Rect{})), pixels_(std::move(other.pixels_)) {
+    other.pixels_.clear();
+}
+
+Raster& Raster::operator=(Raster&& other) noexcept {
+    if (this != &other) {
+        area_ = std::exchange(other.area_, Rect{});
+        pixels_ = std::move(other.pixels_);
+        other.pixels_.clear();
+    }
+    return *this;
+}
 
 bool Raster::setArea(const Rect& area) {
     if (area.empty()) {
@@ -208,6 +223,19 @@ QImage Raster::toQImage() const {
         std::memcpy(copy.scanLine(y), row(area_.top + y), std::size_t(width()) * 4);
     }
     return copy;
+}
+
+QImage Raster::takeImage() {
+    if (empty())
+        return QImage();
+    auto* pixels = new std::vector<std::uint32_t>(std::move(pixels_));
+    QImage image(
+        reinterpret_cast<uchar*>(pixels->data()), width(), height(), qsizetype(width()) * 4,
+        QImage::Format_RGB32,
+        [](void* owned) { delete static_cast<std::vector<std::uint32_t>*>(owned); }, pixels);
+    area_ = Rect{};
+    pixels_.clear();
+    return image;
 }
 
 }  // namespace wendle

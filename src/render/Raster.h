@@ -36,6 +36,11 @@ class Raster {
     static constexpr std::int64_t kMaxPixels = std::int64_t(1) << 26;
 
     Raster() = default;
+    Raster(const Raster&) = default;
+    Raster& operator=(const Raster&) = default;
+    // The raster moved from is left empty, its area too.
+    Raster(Raster&& other) noexcept;
+    Raster& operator=(Raster&& other) noexcept;
     Raster(int width, int height) { setSize(width, height); }
 
     // Covers area; the pixels stay when the area is unchanged, otherwise the
@@ -85,6 +90,9 @@ class Raster {
     QImage image();
     // An independent copy.
     QImage toQImage() const;
+    // The pixels themselves as an image of their own, without a copy; the
+    // raster is left empty.
+    QImage takeImage();
 
   private:
     void verticalSpan(int x, int y0, int y1, std::uint32_t pixel, int phaseStart, Pen pen);

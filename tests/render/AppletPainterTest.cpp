@@ -69,6 +69,33 @@ TEST(AppletPainter, RepaintWithoutChangesGivesTheSamePixels) {
     EXPECT_EQ(cold, warm);
 }
 
+// A drawing made once lets the faces' pixels go and, when no face shows the
+// canvas through itself, draws onto the canvas itself. Either way it is
+// the preview's picture, and the preview's next paint is whole again.
+TEST(AppletPainter, ADrawingMadeOnceIsThePreviewsAndLeavesItsCachesWhole) {
+    for (const bool seeThrough : {false, true}) {
+        for (int state = 1; state <= kStateCount; ++state) {
+            SCOPED_TRACE(std::string(seeThrough ? "a see-through face" : "opaque faces") +
+                         ", state " + std::to_string(state));
+            TVelkForm applet;
+            testing::buildStartupApplet(applet);
+            applet.setTextBoxVisible(1);
+            if (seeThrough)
+                applet.statePanel(state, applet.usedSlots().back())->setTransparentBk(true);
+            Raster preview;
+            ASSERT_TRUE(paintApplet(applet, preview, state));
+            const QImage before = preview.toQImage();
+
+            EXPECT_EQ(renderApplet(applet, state), before);
+            Raster later;
+            ASSERT_TRUE(paintApplet(applet, later, state));
+            EXPECT_EQ(later.toQImage(), before);
+            ASSERT_TRUE(paintApplet(applet, preview, state));
+            EXPECT_EQ(preview.toQImage(), before) << "a repaint of the kept raster";
+        }
+    }
+}
+
 TEST(AppletPainter, AnAppletTooLargeToDrawIsRefused) {
     TVelkForm applet;
     applet.setClientSize(100000, 100000);

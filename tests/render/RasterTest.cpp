@@ -87,6 +87,24 @@ TEST(Raster, AnAreaAwayFromTheOriginDrawsInTheDrawingsCoordinates) {
     EXPECT_EQ(pixelGrid(whole, kLegend), ".oooo.|.####.|......|");
 }
 
+TEST(Raster, AMovedRasterLeavesAnEmptyOneAndAnImageTakesThePixels) {
+    Raster source(3, 2);
+    source.fill(0x000000FF);
+    Raster moved(std::move(source));
+    EXPECT_TRUE(source.empty()) << "an empty area, not an area without pixels";
+    EXPECT_EQ(source.area(), Rect{});
+    Raster assigned;
+    assigned = std::move(moved);
+    EXPECT_TRUE(moved.empty());
+    EXPECT_EQ(assigned.colourAt(2, 1), 0x000000FFu);
+
+    const QImage image = assigned.takeImage();
+    EXPECT_TRUE(assigned.empty());
+    ASSERT_EQ(image.size(), QSize(3, 2));
+    EXPECT_EQ(image.pixel(2, 1), 0xFFFF0000u);
+    EXPECT_TRUE(Raster().takeImage().isNull());
+}
+
 TEST(Raster, RefusesAbsurdSizesAndKeepsPixelsWhileTheAreaStays) {
     Raster raster;
     EXPECT_FALSE(raster.setSize(100000, 100000));
