@@ -54,7 +54,21 @@ QHBoxLayout* explanation(const char* before, const char* word, const char* after
 
 }  // namespace
 
-ButtonsTab::ButtonsTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(main) {
+ButtonsTab::ButtonsTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(main) {}
+
+void ButtonsTab::ensureBuilt() {
+    if (!model_)
+        build();
+}
+
+void ButtonsTab::setVisible(bool visible) {
+    if (visible)
+        ensureBuilt();
+    QWidget::setVisible(visible);
+}
+
+void ButtonsTab::build() {
+    TmainWindow& main = main_;
     namespace t = texts::buttons;
     model_ = new ButtonListModel(main.document(), this);
     ItemListBox_ = new ButtonListView(this);
@@ -107,10 +121,7 @@ ButtonsTab::ButtonsTab(TmainWindow& main, QWidget* parent) : QWidget(parent), ma
     connect(ItemListBox_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         ItemPopupMenu_->popup(ItemListBox_->viewport()->mapToGlobal(at));
     });
-}
-
-int ButtonsTab::rowCount() const {
-    return model_->rowCount();
+    showSelection();
 }
 
 void ButtonsTab::showSelection() {

@@ -61,7 +61,10 @@ EditActions::EditActions(AppletDocument& document, UserDialogs& dialogs, QObject
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, &EditActions::followClipboard);
     followSelection();
-    followClipboard();
+    // What the clipboard holds is asked for when the Edit menu opens or the
+    // clipboard changes, not at start-up: asking waits on the program that
+    // owns the clipboard. Until then Paste is offered, and finds nothing to
+    // paste when there is nothing.
 }
 
 QAction* EditActions::makeAction(const char* name, const QString& text,
@@ -74,7 +77,8 @@ QAction* EditActions::makeAction(const char* name, const QString& text,
     return action;
 }
 
-void EditActions::addTo(QMenu* menu) const {
+void EditActions::addTo(QMenu* menu) {
+    connect(menu, &QMenu::aboutToShow, this, &EditActions::followClipboard);
     menu->addAction(undo_);
     menu->addAction(redo_);
     menu->addSeparator();

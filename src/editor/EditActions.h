@@ -26,7 +26,7 @@ class EditActions : public QObject {
     EditActions(AppletDocument& document, UserDialogs& dialogs, QObject* parent = nullptr);
 
     // Adds the items in menu order.
-    void addTo(QMenu* menu) const;
+    void addTo(QMenu* menu);
 
     QAction* undo() const { return undo_; }
     QAction* redo() const { return redo_; }

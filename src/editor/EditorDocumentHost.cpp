@@ -95,7 +95,7 @@ void EditorDocumentHost::loadStateImage(TVelkForm& applet, TVelkPanel& panel,
 void EditorDocumentHost::htmlRebuilt(const std::vector<std::string>& lines) {
     QStringList pane;
     for (const auto& line : lines) pane << toQString(line);
-    main_.htmlTab()->setLines(pane);
+    main_.showHtmlLines(pane);
 }
 
 }  // namespace wendle

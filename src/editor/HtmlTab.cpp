@@ -37,7 +37,22 @@ QLabel* linkLabel(const char* objectName, const char* caption, const char* hint,
 
 }  // namespace
 
-HtmlTab::HtmlTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(main) {
+HtmlTab::HtmlTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(main) {}
+
+void HtmlTab::ensureBuilt() {
+    if (built_)
+        return;
+    built_ = true;
+    build();
+}
+
+void HtmlTab::setVisible(bool visible) {
+    if (visible)
+        ensureBuilt();
+    QWidget::setVisible(visible);
+}
+
+void HtmlTab::build() {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* panes = new QTabWidget(this);
@@ -61,6 +76,8 @@ HtmlTab::HtmlTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(ma
     htmlBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
     htmlBox_->viewport()->installEventFilter(this);
     layout->addWidget(htmlBox_, 1);
+    setLines(unbuiltLines_);
+    unbuiltLines_.clear();
 
     auto* copy = new QPushButton(texts::kCopyHtml, this);
     copy->setObjectName("SpeedButton9");
@@ -109,6 +126,10 @@ HtmlTab::HtmlTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(ma
     grid->addWidget(new QLabel(texts::kPutAllFiles, notes), 5, 1);
     grid->setColumnStretch(1, 1);
     layout->addWidget(notes);
+
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    htmlBox_->setFont(fixed);
+    webBox_->setFont(fixed);
 }
 
 QWidget* HtmlTab::buildWebPane() {
@@ -140,6 +161,7 @@ QWidget* HtmlTab::buildWebPane() {
 }
 
 void HtmlTab::showWebSnippet() {
+    ensureBuilt();
     TVelkForm& applet = main_.applet();
     const std::optional<web::WebBar> bar = web::buildWebBar(applet);
     webBox_->setPlainText(
@@ -148,28 +170,22 @@ void HtmlTab::showWebSnippet() {
 }
 
 void HtmlTab::setLines(const QStringList& lines) {
+    if (!htmlBox_) {
+        unbuiltLines_ = lines;
+        return;
+    }
     htmlBox_->setUpdatesEnabled(false);
     htmlBox_->setPlainText(lines.join('\n'));
     htmlBox_->setUpdatesEnabled(true);
 }
 
 QStringList HtmlTab::lines() const {
+    if (!htmlBox_)
+        return unbuiltLines_;
     const QString text = htmlBox_->toPlainText();
     if (text.isEmpty())
         return {};
     return text.split('\n');
-}
-
-void HtmlTab::showEvent(QShowEvent* event) {
-    // The panes take the fixed-width font when the tab first shows: looking
-    // it up is a part of the start-up the other tabs need not wait for.
-    if (!fixedFontSet_) {
-        const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        htmlBox_->setFont(fixed);
-        webBox_->setFont(fixed);
-        fixedFontSet_ = true;
-    }
-    QWidget::showEvent(event);
 }
 
 bool HtmlTab::eventFilter(QObject* watched, QEvent* event) {

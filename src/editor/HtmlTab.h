@@ -11,20 +11,24 @@ namespace wendle {
 class TmainWindow;
 
 // The main window's "HTML" tab: the HTML block in a read-only pane, the copy
-// button and the notes about the files a page needs.
+// button and the notes about the files a page needs. Its controls are built
+// when it first shows, or when asked for; until then it keeps the lines
+// it is given.
 class HtmlTab : public QWidget {
     Q_OBJECT
 
   public:
     explicit HtmlTab(TmainWindow& main, QWidget* parent = nullptr);
 
+    // Builds the controls now, unless they are built.
+    void ensureBuilt();
+    // Built before it first shows, so the controls show with it.
+    void setVisible(bool visible) override;
+
     // Replaces the pane's lines.
     void setLines(const QStringList& lines);
     // The pane's current lines (what the document and the test page take).
     QStringList lines() const;
-    QPlainTextEdit* htmlBox() const { return htmlBox_; }
-
-    QPlainTextEdit* webBox() const { return webBox_; }
     // Fills the "Web" pane with the snippet of the bar as it is now.
     void showWebSnippet();
 
@@ -35,16 +39,18 @@ class HtmlTab : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
+    void build();
     void copyToClipboard();
     QWidget* buildWebPane();
 
     TmainWindow& main_;
     QPlainTextEdit* htmlBox_ = nullptr;
     QPlainTextEdit* webBox_ = nullptr;
-    bool fixedFontSet_ = false;
+    bool built_ = false;
+    // The lines given before the pane was built.
+    QStringList unbuiltLines_;
 };
 
 }  // namespace wendle

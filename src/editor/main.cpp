@@ -307,8 +307,22 @@ std::vector<std::string> TmainWindow::rebuildHtmlPane() {
     std::vector<std::string> lines = wendle::buildAppletHTML(applet());
     QStringList pane;
     for (const auto& line : lines) pane << toQString(line);
-    htmlTab_->setLines(pane);
+    showHtmlLines(pane);
     return lines;
+}
+
+void TmainWindow::showHtmlLines(const QStringList& lines) {
+    htmlTab_->setLines(lines);
+}
+
+ButtonsTab* TmainWindow::buttonsTab() const {
+    buttonsTab_->ensureBuilt();
+    return buttonsTab_;
+}
+
+HtmlTab* TmainWindow::htmlTab() const {
+    htmlTab_->ensureBuilt();
+    return htmlTab_;
 }
 
 void TmainWindow::updatePropertiesWindow() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -55,8 +56,9 @@ class TmainWindow : public QMainWindow {
     // The properties window, built the first time it is needed.
     TPropertiesWindow* properties();
     GeneralTab* generalTab() const { return generalTab_; }
-    ButtonsTab* buttonsTab() const { return buttonsTab_; }
-    HtmlTab* htmlTab() const { return htmlTab_; }
+    // The tabs with their controls, built when first asked for.
+    ButtonsTab* buttonsTab() const;
+    HtmlTab* htmlTab() const;
     TBrowserWindow* browserWindow() const { return browserWindow_; }
     UserDialogs& dialogs() { return dialogs_; }
     const QString& programFolder() const { return programFolder_; }
@@ -68,6 +70,8 @@ class TmainWindow : public QMainWindow {
     void UpDateGeneralWindow();
     // Rebuilds the HTML pane from the applet.
     void buildAppletHTML();
+    // Shows lines in the HTML pane, whether or not the tab was built.
+    void showHtmlLines(const QStringList& lines);
     // Refills the properties window from the first selected button.
     void updatePropertiesWindow();
     // Repaints whatever changed in the preview.

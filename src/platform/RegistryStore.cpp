@@ -37,6 +37,7 @@ RegistryStore::RegistryStore(std::string filePath) : filePath_(std::move(filePat
         loadState_ = LoadState::Repaired;
     } else {
         loadState_ = LoadState::Loaded;
+        fileContents_ = std::move(file.contents);
         return;
     }
     damagedContents_ = std::move(file.contents);
@@ -67,9 +68,17 @@ IoResult RegistryStore::flush() {
         return folder;
     if (IoResult kept = keepDamagedFileAside(); !kept)
         return kept;
-    IoResult written = writeFileAtomically(filePath_, RegistryFileFormat::serialize(tree_));
-    if (written)
+    std::string text = RegistryFileFormat::serialize(tree_);
+    // Values set again as they were leave the file as it is.
+    if (fileContents_ && *fileContents_ == text) {
         changed_ = false;
+        return IoResult::success();
+    }
+    IoResult written = writeFileAtomically(filePath_, text);
+    if (written) {
+        changed_ = false;
+        fileContents_ = std::move(text);
+    }
     return written;
 }
 

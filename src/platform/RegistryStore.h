@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/IoResult.h"
@@ -53,7 +54,8 @@ class RegistryStore {
     }
     bool hasChanges() const { return changed_; }
 
-    // Writes the values when anything was changed since the last flush.
+    // Writes the values when anything was changed since the last flush and
+    // the file would not be the same bytes again.
     IoResult flush();
 
     static constexpr std::size_t kSizeLimit = 16 * 1024 * 1024;
@@ -66,6 +68,8 @@ class RegistryStore {
     LoadState loadState_ = LoadState::Missing;
     IoResult loadFailure_;
     std::string damagedContents_;
+    // What the file holds, as read whole or last written.
+    std::optional<std::string> fileContents_;
     bool changed_ = false;
 };
 

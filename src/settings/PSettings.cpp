@@ -154,10 +154,17 @@ void TPSettings::saveSetting(Session& session, const TPSetting& setting,
         return;
     }
     registry.OpenKey(location.key, true);
-    registry.WriteValue(location.valueName,
-                        setting.Encrypted ? RegistryValue::binary(SettingCodec::encodeEncrypted(
-                                                *value, setting.UniqueName(), randomByte()))
-                                          : SettingCodec::encode(*value));
+    if (setting.Encrypted) {
+        // Each scrambling starts from a new random byte: a value kept as it
+        // was is left as it is stored, so an unchanged file is not rewritten.
+        const std::optional<RegistryValue> stored = registry.ReadValue(location.valueName);
+        if (stored && SettingCodec::decodeEncrypted(*stored, setting.UniqueName()) == value)
+            return;
+        registry.WriteValue(location.valueName, RegistryValue::binary(SettingCodec::encodeEncrypted(
+                                                    *value, setting.UniqueName(), randomByte())));
+        return;
+    }
+    registry.WriteValue(location.valueName, SettingCodec::encode(*value));
 }
 
 IoResult TPSettings::SaveNow() {

@@ -151,7 +151,7 @@ TEST_F(Publish, ARemovedBrowserAsksForAChoiceButThePageIsWritten) {
 
 TEST_F(Publish, AWorkingFolderThatCannotBeMadeEndsTheCommandWithTheSystemsText) {
     auto link = [this](const char* name) {
-        return [this, name] { emit find<QLabel>(main.get(), name)->linkActivated("#"); };
+        return [this, name] { emit find<QLabel>(main->htmlTab(), name)->linkActivated("#"); };
     };
     const struct {
         const char* folder;
@@ -298,7 +298,7 @@ TEST_F(Publish, TypingANewBackgroundNameDeletesTheCopiesOfTheOldOne) {
 TEST_F(Publish, ClosingDeletesTheCopiesButKeepsTheTestPage) {
     nameOwnFiles();
     pressTest();
-    emit find<QLabel>(main.get(), "lImageSoundFolder")->linkActivated("#");
+    emit find<QLabel>(main->htmlTab(), "lImageSoundFolder")->linkActivated("#");
     main->show();
     dialogs.answers = {UserDialogs::Answer::No};
     ASSERT_TRUE(main->close());
@@ -328,7 +328,7 @@ TEST_F(Publish, ADocumentNamingFilesOutsideTheFoldersTouchesNothingThere) {
     main->documentCommands().openPath(path);
     ASSERT_EQ(applet().imageName(), "../x");
     pressTest();
-    emit find<QLabel>(main.get(), "lImageSoundFolder")->linkActivated("#");
+    emit find<QLabel>(main->htmlTab(), "lImageSoundFolder")->linkActivated("#");
     main->deleteReplacedCopies("../x");
     dialogs.answers = {UserDialogs::Answer::No};
     main->documentCommands().newDocument();

@@ -30,26 +30,26 @@ class WebPane : public EditorFixture {
         main->documentCommands().startUp({});
     }
     void showWebPane() {
-        auto* panes = find<QTabWidget>(main.get(), "htmlPanes");
+        auto* panes = find<QTabWidget>(main->htmlTab(), "htmlPanes");
         panes->setCurrentIndex(1);
     }
     QString program;
 };
 
 TEST_F(WebPane, ShowsTheSnippetOfTheBarAsItIsAndCopiesIt) {
-    auto* panes = find<QTabWidget>(main.get(), "htmlPanes");
+    auto* panes = find<QTabWidget>(main->htmlTab(), "htmlPanes");
     ASSERT_EQ(panes->count(), 2);
     EXPECT_EQ(panes->tabText(0), texts::kHtmlPane);
     EXPECT_EQ(panes->tabText(1), texts::kWebPane);
     showWebPane();
-    auto* box = find<QPlainTextEdit>(main.get(), "webBox");
+    auto* box = find<QPlainTextEdit>(main->htmlTab(), "webBox");
     const QString snippet = box->toPlainText();
     EXPECT_TRUE(snippet.startsWith("<link rel=\"stylesheet\" href=\"wendle-bar.css\">"))
         << snippet.toStdString();
     EXPECT_EQ(snippet.count("class=\"wendle-bar__button "), 4) << snippet.toStdString();
 
     applet().CreateMenuItem();
-    find<QPushButton>(main.get(), "bCopyWeb")->click();
+    find<QPushButton>(main->htmlTab(), "bCopyWeb")->click();
     EXPECT_EQ(box->toPlainText().count("class=\"wendle-bar__button "), 5);
     EXPECT_EQ(QApplication::clipboard()->text(), box->toPlainText());
 }
@@ -58,7 +58,7 @@ TEST_F(WebPane, PublishWritesTheFolderTheUserChoosesFromTheButtonAndTheMenu) {
     const QString out = home.path() + "/site";
     QDir().mkpath(out);
     dialogs.folders = {out, ""};
-    find<QPushButton>(main.get(), "bPublishWeb")->click();
+    find<QPushButton>(main->htmlTab(), "bPublishWeb")->click();
     EXPECT_TRUE(QFile::exists(out + "/index.html"));
     EXPECT_TRUE(QFile::exists(out + "/wendle-bar.png"));
     ASSERT_EQ(dialogs.messages.size(), 1);

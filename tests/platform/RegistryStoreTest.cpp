@@ -51,6 +51,39 @@ TEST(RegistryStore, ValuesWrittenByOneStoreAreReadByTheNext) {
     EXPECT_EQ(filesIn(scratch / "config/wendle"), std::vector<std::string>{"local-machine.reg"});
 }
 
+ino_t inodeOf(const std::string& file) {
+    struct stat info {};
+    return ::stat(file.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+// Every run saves its settings as it leaves; a run that changed none must
+// not rewrite the file (and wait for the disk) to say the same again.
+TEST(RegistryStore, ValuesSetAgainAsTheyWereLeaveTheFileAlone) {
+    ScratchFolder scratch;
+    const std::string file = RegistryStore::filePathFor(RegistryRoot::CurrentUser);
+    {
+        RegistryStore store(file);
+        store.edit().writeValue("Software\\W", "n", RegistryValue::integer(42));
+        ASSERT_TRUE(store.flush());
+    }
+    const ino_t first = inodeOf(file);
+    ASSERT_NE(first, 0u);
+    RegistryStore store(file);
+    store.edit().writeValue("Software\\W", "n", RegistryValue::integer(42));
+    ASSERT_TRUE(store.flush());
+    EXPECT_FALSE(store.hasChanges());
+    EXPECT_EQ(inodeOf(file), first) << "the same values, so the same file";
+
+    store.edit().writeValue("Software\\W", "n", RegistryValue::integer(43));
+    ASSERT_TRUE(store.flush());
+    const ino_t second = inodeOf(file);
+    EXPECT_NE(second, first) << "a changed value is written";
+    store.edit().writeValue("Software\\W", "n", RegistryValue::integer(43));
+    ASSERT_TRUE(store.flush());
+    EXPECT_EQ(inodeOf(file), second) << "what was last written counts as the file's";
+    EXPECT_EQ(RegistryStore(file).read().readValue("software\\w", "N"), RegistryValue::integer(43));
+}
+
 TEST(RegistryStore, AFileThatIsNotOursGivesNoValuesAndIsKeptAsideBeforeBeingReplaced) {
     ScratchFolder scratch;
     const std::string file = scratch / "store.reg";

@@ -76,6 +76,39 @@ TEST_F(FormSettingsTest, TheBrowserChoiceSurvivesARestartAndIsStoredScrambled) {
     EXPECT_EQ(restarted.properties, window.properties);
 }
 
+// Scrambling starts from a random byte, so a scrambled value saved again
+// would differ each time; an unchanged one is left as stored, and a run
+// that changed nothing leaves the settings file alone.
+TEST_F(FormSettingsTest, AScrambledValueSavedUnchangedKeepsItsStoredBytes) {
+    FakeWindow window = testing::freshBrowserWindow();
+    auto settings = createPFormSettings1(window);
+    settings->restore();
+    window.properties["browser.Caption"] = SettingValue::text("/opt/b/netscape.exe");
+    ASSERT_TRUE(settings->save());
+    const auto first = stored(std::string(kBrowserKey) + "\\browser", "Caption");
+    ASSERT_TRUE(first);
+    const std::string file =
+        platform::RegistryStore::filePathFor(platform::RegistryRoot::LocalMachine);
+    struct stat before {};
+    ASSERT_EQ(::stat(file.c_str(), &before), 0);
+
+    FakeWindow restarted = testing::freshBrowserWindow();
+    auto again = createPFormSettings1(restarted);
+    again->restore();
+    ASSERT_TRUE(again->save());
+    EXPECT_EQ(stored(std::string(kBrowserKey) + "\\browser", "Caption"), first);
+    struct stat after {};
+    ASSERT_EQ(::stat(file.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "the file was not written again";
+
+    FakeWindow changed = testing::freshBrowserWindow();
+    auto third = createPFormSettings1(changed);
+    third->restore();
+    changed.properties["browser.Caption"] = SettingValue::text("/opt/c/other");
+    ASSERT_TRUE(third->save());
+    EXPECT_NE(stored(std::string(kBrowserKey) + "\\browser", "Caption"), first);
+}
+
 TEST_F(FormSettingsTest, AValueScrambledForAnotherSettingIsIgnored) {
     FakeWindow window = testing::freshBrowserWindow();
     auto settings = createPFormSettings1(window);
