@@ -43,6 +43,14 @@ void wrapParagraph(const QString& paragraph, const QFontMetrics& metrics, int wi
         lines.push_back(MeasuredLine{});
         return;
     }
+    // Most captions fit on one line: measured whole, they need no word by
+    // word measuring. A word never makes a line narrower, so a paragraph
+    // that fits whole is the line greedy wrapping would give.
+    const QString whole = withoutTrailingSpaces(paragraph);
+    if (const int wholeWidth = metrics.horizontalAdvance(whole); wholeWidth <= width) {
+        lines.push_back(MeasuredLine{whole, wholeWidth});
+        return;
+    }
     while (start < length) {
         qsizetype fitted = -1;
         int fittedWidth = 0;

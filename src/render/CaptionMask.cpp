@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -72,13 +73,20 @@ void CaptionMask::stamp(Raster& raster, int x, int y, const Rect& clip, Colour c
     const Rect limit = clip.intersected(raster.area());
     if (limit.empty())
         return;
+    // A caption is a few hundred short runs: each is clipped and written
+    // here rather than through a general fill.
+    const std::uint32_t pixel = pixelOf(colour);
+    const int areaLeft = raster.area().left;
     for (const Run& run : runs_) {
         const int row = y + run.y;
         if (row < limit.top || row >= limit.bottom)
             continue;
-        raster.fill(Rect{std::max(x + run.left, limit.left), row,
-                         std::min(x + run.right, limit.right), row + 1},
-                    colour);
+        const int from = std::max(x + run.left, limit.left);
+        const int to = std::min(x + run.right, limit.right);
+        if (from >= to)
+            continue;
+        std::uint32_t* out = raster.row(row) + (from - areaLeft);
+        std::fill(out, out + (to - from), pixel);
     }
 }
 

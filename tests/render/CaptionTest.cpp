@@ -5,6 +5,7 @@
 
 #include "RasterPixels.h"
 #include "model/VelkForm.h"
+#include "render/CaptionLayout.h"
 #include "render/FaceDrawing.h"
 #include "render/Typeface.h"
 #include "render/VelkPanelFace.h"
@@ -86,6 +87,55 @@ TEST(Caption, BreaksAtLineBreaksAndBetweenWordsButNeverInsideAWord) {
         const Rect bounds = textBounds(face);
         EXPECT_EQ(bounds.height(), one.height() + (c.lines - 1) * lineHeight) << c.name;
         EXPECT_LE(bounds.right, c.width) << c.name;
+    }
+}
+
+// Greedy wrapping measured word by word, the plain way: the lines the
+// layout must give whatever shortcut it takes.
+std::vector<QString> greedyLines(const QString& paragraph, const QFontMetrics& metrics, int width) {
+    auto trimmed = [](QString text) {
+        while (!text.isEmpty() && text.back() == u' ') text.chop(1);
+        return text;
+    };
+    std::vector<QString> lines;
+    qsizetype start = 0;
+    do {
+        qsizetype fitted = -1, end = start;
+        while (end < paragraph.size()) {
+            while (end < paragraph.size() && paragraph[end] == u' ') ++end;
+            while (end < paragraph.size() && paragraph[end] != u' ') ++end;
+            const int candidate =
+                metrics.horizontalAdvance(trimmed(paragraph.mid(start, end - start)));
+            if (fitted >= 0 && candidate > width)
+                break;
+            fitted = end;
+            if (candidate > width)
+                break;
+        }
+        lines.push_back(trimmed(paragraph.mid(start, std::max<qsizetype>(fitted, 0) - start)));
+        start = std::max<qsizetype>(fitted, start);
+        while (start < paragraph.size() && paragraph[start] == u' ') ++start;
+    } while (start < paragraph.size());
+    return lines;
+}
+
+TEST(Caption, LinesAreTheGreedyWrapAtEveryWidth) {
+    const QFontMetrics metrics(previewFont("Arial", 10, kRegular));
+    const QString captions[] = {"Button 42",
+                                "Home",
+                                "  Leading spaces stay",
+                                "Trailing   ",
+                                "About our company and its people",
+                                "W i d e  g a p s",
+                                "   "};
+    for (const QString& caption : captions) {
+        for (int width = 1; width <= 200; ++width) {
+            std::vector<QString> laidOut;
+            for (const CaptionLine& line : layOutCaption(caption, metrics, width, 60, kAlignLeft))
+                laidOut.push_back(line.text);
+            ASSERT_EQ(laidOut, greedyLines(caption, metrics, width))
+                << caption.toStdString() << " at width " << width;
+        }
     }
 }
 
