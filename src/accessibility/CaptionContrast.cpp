@@ -7,22 +7,42 @@
 
 namespace wendle::accessibility {
 
+namespace {
+
+// The nearest rank (from 1) of the worst kWorstShare of count values.
+std::size_t worstRank(std::size_t count) {
+    return std::max<std::size_t>(1, std::size_t(std::ceil(kWorstShare * double(count))));
+}
+
+}  // namespace
+
 double worstShareOf(std::vector<double>& values) {
-    const std::size_t rank =
-        std::max<std::size_t>(1, std::size_t(std::ceil(kWorstShare * double(values.size()))));
-    const auto nth = values.begin() + std::ptrdiff_t(rank - 1);
+    const auto nth = values.begin() + std::ptrdiff_t(worstRank(values.size()) - 1);
     std::nth_element(values.begin(), nth, values.end());
     return *nth;
 }
 
 std::optional<CaptionContrast> measureCaptionContrast(const Raster& face, const Raster& captioned,
                                                       const InkMask& ink, const Rect& region) {
-    auto isCaption = [&](int x, int y) {
-        return ink.at(x, y) || captioned.pixel(x, y) != face.pixel(x, y);
-    };
+    if (region.empty())
+        return std::nullopt;
+    // Each pixel of the region once: its luminance on the face, and whether
+    // it belongs to the caption. The pairs below look each up 25 times.
+    const int width = region.width();
+    const std::size_t area = std::size_t(width) * std::size_t(region.height());
+    std::vector<double> luminance(area);
+    std::vector<std::uint8_t> isCaption(area);
+    for (int y = region.top, i = 0; y < region.bottom; ++y) {
+        for (int x = region.left; x < region.right; ++x, ++i) {
+            const std::uint32_t pixel = face.pixel(x, y);
+            luminance[std::size_t(i)] = relativeLuminance(colourOf(pixel));
+            isCaption[std::size_t(i)] = ink.at(x, y) || captioned.pixel(x, y) != pixel;
+        }
+    }
 
-    // Each pair: the luminance of the ink pixel and of the surrounding one.
-    std::vector<double> inks, surroundings;
+    // Each pair: the ratio of the ink pixel to the surrounding one, and the
+    // surrounding one's luminance.
+    std::vector<double> ratios, surroundings;
     int inkPixels = 0;
     for (int y = region.top; y < region.bottom; ++y) {
         for (int x = region.left; x < region.right; ++x) {
@@ -30,13 +50,16 @@ std::optional<CaptionContrast> measureCaptionContrast(const Raster& face, const 
                 continue;
             ++inkPixels;
             const double inkLuminance = relativeLuminance(colourOf(captioned.pixel(x, y)));
-            for (int dy = -kSurroundingReach; dy <= kSurroundingReach; ++dy) {
-                for (int dx = -kSurroundingReach; dx <= kSurroundingReach; ++dx) {
-                    const int nx = x + dx, ny = y + dy;
-                    if (!region.contains(nx, ny) || isCaption(nx, ny))
+            for (int ny = std::max(y - kSurroundingReach, region.top);
+                 ny <= std::min(y + kSurroundingReach, region.bottom - 1); ++ny) {
+                const std::size_t row = std::size_t(ny - region.top) * std::size_t(width);
+                for (int nx = std::max(x - kSurroundingReach, region.left);
+                     nx <= std::min(x + kSurroundingReach, region.right - 1); ++nx) {
+                    const std::size_t i = row + std::size_t(nx - region.left);
+                    if (isCaption[i])
                         continue;
-                    inks.push_back(inkLuminance);
-                    surroundings.push_back(relativeLuminance(colourOf(face.pixel(nx, ny))));
+                    ratios.push_back(contrastRatio(inkLuminance, luminance[i]));
+                    surroundings.push_back(luminance[i]);
                 }
             }
         }
@@ -44,17 +67,18 @@ std::optional<CaptionContrast> measureCaptionContrast(const Raster& face, const 
     if (surroundings.empty())
         return std::nullopt;
 
-    // inkLuminance < 0: the ink as drawn; otherwise that ink instead.
-    auto worstAgainst = [&](double inkLuminance) {
-        std::vector<double> ratios(surroundings.size());
-        for (std::size_t i = 0; i < ratios.size(); ++i)
-            ratios[i] = contrastRatio(inkLuminance < 0 ? inks[i] : inkLuminance, surroundings[i]);
-        return worstShareOf(ratios);
-    };
     CaptionContrast result;
-    result.worst = worstAgainst(-1);
-    result.blackWorst = worstAgainst(relativeLuminance(rgb(0, 0, 0)));
-    result.whiteWorst = worstAgainst(relativeLuminance(rgb(255, 255, 255)));
+    result.worst = worstShareOf(ratios);
+    // Against black ink the ratio grows with the surrounding's luminance,
+    // against white it shrinks: the worst pairs are those of the darkest and
+    // of the lightest surroundings, and only those two ratios are needed.
+    const std::size_t rank = worstRank(surroundings.size());
+    const auto darkest = surroundings.begin() + std::ptrdiff_t(rank - 1);
+    std::nth_element(surroundings.begin(), darkest, surroundings.end());
+    result.blackWorst = contrastRatio(relativeLuminance(rgb(0, 0, 0)), *darkest);
+    const auto lightest = surroundings.end() - std::ptrdiff_t(rank);
+    std::nth_element(surroundings.begin(), lightest, surroundings.end());
+    result.whiteWorst = contrastRatio(relativeLuminance(rgb(255, 255, 255)), *lightest);
     result.inkPixels = inkPixels;
     return result;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 #include "CheckFixtures.h"
 #include "accessibility/CaptionContrast.h"
@@ -160,6 +161,116 @@ TEST(CaptionContrast, OnlyThePartInsideTheAppletCounts) {
     EXPECT_TRUE(check(applet, Rule::CaptionContrast).empty());
     applet.setClientSize(400, 225);
     EXPECT_EQ(check(applet, Rule::CaptionContrast).size(), 3u);
+}
+
+// The measure worked out the plain way: every pair's three ratios, each
+// list ranked whole. The measure must give these very numbers.
+std::optional<CaptionContrast> measuredPlainly(const FaceSnapshot& shot, const Rect& region) {
+    std::vector<double> asDrawn, onBlack, onWhite;
+    CaptionContrast result;
+    for (int y = region.top; y < region.bottom; ++y) {
+        for (int x = region.left; x < region.right; ++x) {
+            if (!shot.ink.at(x, y))
+                continue;
+            ++result.inkPixels;
+            const double ink = relativeLuminance(colourOf(shot.captioned.pixel(x, y)));
+            for (int dy = -kSurroundingReach; dy <= kSurroundingReach; ++dy) {
+                for (int dx = -kSurroundingReach; dx <= kSurroundingReach; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (!region.contains(nx, ny) || shot.ink.at(nx, ny) ||
+                        shot.captioned.pixel(nx, ny) != shot.face.pixel(nx, ny))
+                        continue;
+                    const double around = relativeLuminance(colourOf(shot.face.pixel(nx, ny)));
+                    asDrawn.push_back(contrastRatio(ink, around));
+                    onBlack.push_back(contrastRatio(relativeLuminance(kBlack), around));
+                    onWhite.push_back(contrastRatio(relativeLuminance(kWhite), around));
+                }
+            }
+        }
+    }
+    if (asDrawn.empty())
+        return std::nullopt;
+    result.worst = worstShareOf(asDrawn);
+    result.blackWorst = worstShareOf(onBlack);
+    result.whiteWorst = worstShareOf(onWhite);
+    return result;
+}
+
+TEST(CaptionContrast, TheMeasureIsThePlainOnesToTheLastBit) {
+    struct Case {
+        const char* what;
+        Colour face, ink, fade;
+        bool shadow;
+        const char* caption;
+        bool noisyPicture = false;  // every pixel of the face its own colour
+    };
+    const Case cases[] = {
+        {"flat", rgb(153, 103, 103), kBlack, 0, false, "Hold"},
+        {"a gradient", kWhite, kBlack, rgb(90, 90, 90), false, "MMMMMMMMMMMMMMM"},
+        {"a shadow", kBlack, kWhite, 0, true, "Home page"},
+        {"ink in the face's colour", kWhite, kWhite, rgb(20, 40, 200), false, "Two\r\nlines"},
+        {"a picture of noise", kWhite, rgb(200, 30, 30), 0, false, "Noise under", true},
+    };
+    for (const Case& c : cases) {
+        TVelkForm applet;
+        buildApplet(applet, 1);
+        flatFaces(applet, 0, c.face, c.ink);
+        TVelkPanel& face = *applet.statePanel(1, 0);
+        face.setCaption(c.caption);
+        face.setFade(c.fade != 0);
+        face.setFadeColor(c.fade);
+        face.setFontShadow(c.shadow);
+        face.setFontShadowColor(rgb(255, 255, 0));
+        if (c.noisyPicture) {
+            std::vector<std::uint32_t> noise(95 * 30);
+            std::uint32_t seed = 12345;
+            for (std::uint32_t& pixel : noise) {
+                seed = seed * 1103515245u + 12345u;
+                pixel = 0xFF000000u | (seed >> 8 & 0xFFFFFFu);
+            }
+            face.setImageName("noise.gif");
+            face.setImageStyle(5);
+            faceDrawing(face).picture = std::make_unique<Picture>(95, 30, std::move(noise));
+        }
+        const FaceSnapshot shot = snapshotFace(applet, face);
+        for (const Rect& region : {shot.region, Rect{0, 0, 30, 30}, Rect{40, 3, 95, 20}}) {
+            SCOPED_TRACE(std::string(c.what) + ", region from x " + std::to_string(region.left));
+            const auto plain = measuredPlainly(shot, region);
+            const auto measured =
+                measureCaptionContrast(shot.face, shot.captioned, shot.ink, region);
+            ASSERT_EQ(measured.has_value(), plain.has_value());
+            if (region == shot.region) {
+                EXPECT_TRUE(measured) << "the whole face shows its caption";
+            }
+            if (!measured)
+                continue;
+            EXPECT_EQ(measured->worst, plain->worst);
+            EXPECT_EQ(measured->blackWorst, plain->blackWorst);
+            EXPECT_EQ(measured->whiteWorst, plain->whiteWorst);
+            EXPECT_EQ(measured->inkPixels, plain->inkPixels);
+        }
+    }
+
+    // Faces repeat their surroundings across pairs, so neighbouring ranks
+    // tie; here one ink pixel has 24 surroundings, each its own grey, and
+    // the worst twentieth is the second darkest and second lightest.
+    FaceSnapshot handMade;
+    handMade.region = Rect{0, 0, 5, 5};
+    handMade.face.setSize(5, 5);
+    for (int i = 0; i < 25; ++i) handMade.face.setPixel(i % 5, i / 5, rgb(i * 10, i * 10, i * 10));
+    handMade.captioned = handMade.face;
+    handMade.captioned.setPixel(2, 2, rgb(200, 30, 30));
+    handMade.ink = InkMask(handMade.region);
+    handMade.ink.set(2, 2);
+    const auto plain = measuredPlainly(handMade, handMade.region);
+    const auto measured =
+        measureCaptionContrast(handMade.face, handMade.captioned, handMade.ink, handMade.region);
+    ASSERT_TRUE(measured && plain);
+    EXPECT_EQ(measured->worst, plain->worst);
+    EXPECT_EQ(measured->blackWorst, contrastRatio(kBlack, rgb(10, 10, 10)));
+    EXPECT_EQ(measured->whiteWorst, contrastRatio(kWhite, rgb(230, 230, 230)));
+    EXPECT_EQ(measured->blackWorst, plain->blackWorst);
+    EXPECT_EQ(measured->whiteWorst, plain->whiteWorst);
 }
 
 TEST(CaptionContrast, WorstShareIsTheNearestRank) {
