@@ -28,10 +28,14 @@ std::optional<CaptionContrast> measureCaptionContrast(const Raster& face, const 
         return std::nullopt;
     // Each pixel of the region once: its luminance on the face, and whether
     // it belongs to the caption. The pairs below look each up 25 times.
+    // A check measures hundreds of faces: the buffers stay between them
+    // rather than go back to the system and come again, page by page.
+    thread_local std::vector<double> luminance, ratios, surroundings;
+    thread_local std::vector<std::uint8_t> isCaption;
     const int width = region.width();
     const std::size_t area = std::size_t(width) * std::size_t(region.height());
-    std::vector<double> luminance(area);
-    std::vector<std::uint8_t> isCaption(area);
+    luminance.resize(area);
+    isCaption.resize(area);
     for (int y = region.top, i = 0; y < region.bottom; ++y) {
         for (int x = region.left; x < region.right; ++x, ++i) {
             const std::uint32_t pixel = face.pixel(x, y);
@@ -42,7 +46,8 @@ std::optional<CaptionContrast> measureCaptionContrast(const Raster& face, const 
 
     // Each pair: the ratio of the ink pixel to the surrounding one, and the
     // surrounding one's luminance.
-    std::vector<double> ratios, surroundings;
+    ratios.clear();
+    surroundings.clear();
     int inkPixels = 0;
     for (int y = region.top; y < region.bottom; ++y) {
         for (int x = region.left; x < region.right; ++x) {
