@@ -17,14 +17,15 @@ namespace wendle {
 // caption layers, kept in the face's attachment slot.
 class FaceDrawing : public Attachment {
   public:
-    // The face without its caption (faceRaster), over the part of the face
-    // that was last painted: the whole face unless it lies partly outside
-    // the applet.
+    // The face over the part of it that was last painted: the whole face
+    // unless it lies partly outside the applet. Without its caption when
+    // captionApart, otherwise with it: the preview needs only the face as
+    // shown, the accessibility check the face both with and without.
     Raster faceRaster;
-    // faceRaster with the caption layers over it; unused while the caption
-    // is empty.
+    // faceRaster with the caption layers over it, while captionApart.
     Raster captioned;
     bool hasCaption = false;
+    bool captionApart = false;
 
     std::unique_ptr<Picture> picture;
 
@@ -50,13 +51,14 @@ class FaceDrawing : public Attachment {
     };
     std::optional<Drawn> drawn;
 
-    const Raster& shown() const { return hasCaption ? captioned : faceRaster; }
+    const Raster& shown() const { return captionApart ? captioned : faceRaster; }
 
     // Lets the face's pixels go; its next paint draws it again.
     void releasePixels() {
         faceRaster = Raster();
         captioned = Raster();
         hasCaption = false;
+        captionApart = false;
         drawn.reset();
     }
 };

@@ -47,33 +47,41 @@ void takeCaptionSettings(const TVelkPanel& face, FaceDrawing& drawing) {
     }
 }
 
+// Whether the face is also kept as it is without its caption.
+enum class Uncaptioned { Keep, Drop };
+
 // The caption layers lie over the face and are clipped to it, each to its
 // own box as well: the shadow's box starts one pixel up and left.
-void drawCaptions(const TVelkPanel& face, FaceDrawing& drawing) {
+void drawCaptions(const TVelkPanel& face, FaceDrawing& drawing, Uncaptioned uncaptioned) {
     const QString text = fromWindows1252(face.caption());
     drawing.hasCaption = !text.isEmpty();
+    drawing.captionApart = drawing.hasCaption && uncaptioned == Uncaptioned::Keep;
+    if (!drawing.captionApart)
+        drawing.captioned = Raster();
     if (!drawing.hasCaption)
         return;
-    const Rect& area = drawing.faceRaster.area();
-    drawing.captioned.setArea(area);
-    drawing.captioned.draw(drawing.faceRaster, 0, 0);
+    Raster& target = drawing.captionApart ? drawing.captioned : drawing.faceRaster;
+    if (drawing.captionApart) {
+        drawing.captioned.setArea(drawing.faceRaster.area());
+        drawing.captioned.draw(drawing.faceRaster, 0, 0);
+    }
 
     const Rect faceBox{0, 0, face.width(), face.height()};
     if (drawing.shadowShown) {
         const QRect box(-1, -1, face.width(), face.height());
         drawing.shadowLayer.draw(
-            drawing.captioned, text, box,
+            target, text, box,
             Rect{-1, -1, face.width() - 1, face.height() - 1}.intersected(faceBox));
     }
-    drawing.mainLayer.draw(drawing.captioned, text, QRect(0, 0, face.width(), face.height()),
-                           faceBox);
+    drawing.mainLayer.draw(target, text, QRect(0, 0, face.width(), face.height()), faceBox);
 }
 
-void drawFace(TVelkPanel& face, FaceDrawing& drawing, const Raster& canvasRaster,
-              const Rect& area) {
+void drawFace(TVelkPanel& face, FaceDrawing& drawing, const Raster& canvasRaster, const Rect& area,
+              Uncaptioned uncaptioned) {
     const int w = face.width(), h = face.height();
     drawing.drawn.reset();
     drawing.hasCaption = false;
+    drawing.captionApart = false;
     if (!drawing.faceRaster.setArea(area) || drawing.faceRaster.empty())
         return;
     Raster& raster = drawing.faceRaster;
@@ -93,13 +101,13 @@ void drawFace(TVelkPanel& face, FaceDrawing& drawing, const Raster& canvasRaster
     if (face.selected()) {
         raster.outline(Rect{2, 2, w - 2, h - 2}, contrastColor(face.bkColor()), Pen::Dotted);
     }
-    drawCaptions(face, drawing);
+    drawCaptions(face, drawing, uncaptioned);
 }
 
 }  // namespace
 
 void DrawBorder(TVelkPanel& face, const Raster& canvasRaster, const Rect& area) {
-    drawFace(face, faceDrawing(face), canvasRaster, area);
+    drawFace(face, faceDrawing(face), canvasRaster, area, Uncaptioned::Keep);
     face.setModified(false);
 }
 
@@ -136,7 +144,7 @@ void paintFace(TVelkPanel& face, const Raster& canvasRaster, std::uint64_t canva
                               transparent ? face.top() : 0,
                               transparent ? canvasGeneration : 0};
     if (face.modified() || drawing.drawn != wanted) {
-        drawFace(face, drawing, canvasRaster, area);
+        drawFace(face, drawing, canvasRaster, area, Uncaptioned::Drop);
         face.setModified(false);
         if (!drawing.faceRaster.empty())
             drawing.drawn = std::move(wanted);

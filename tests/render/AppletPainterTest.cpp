@@ -6,6 +6,9 @@
 #include "StartupApplet.h"
 #include "model/Editing.h"
 #include "render/AppletPainter.h"
+#include "render/FaceDrawing.h"
+#include "render/VelkFormCanvas.h"
+#include "render/VelkPanelFace.h"
 #include "render/VelkTextBoxDrawing.h"
 
 namespace wendle {
@@ -94,6 +97,29 @@ TEST(AppletPainter, ADrawingMadeOnceIsThePreviewsAndLeavesItsCachesWhole) {
             EXPECT_EQ(preview.toQImage(), before) << "a repaint of the kept raster";
         }
     }
+}
+
+// The preview keeps each face as shown only; a face drawn for comparison
+// with and without its caption (as the accessibility check draws it) is
+// drawn again at the next paint, and the picture stays the same.
+TEST(AppletPainter, AFaceKeptWithAndWithoutItsCaptionPaintsAsBefore) {
+    TVelkForm applet;
+    testing::buildStartupApplet(applet);
+    Raster preview;
+    ASSERT_TRUE(paintApplet(applet, preview, 1));
+    const QImage before = preview.toQImage();
+    for (int slot : applet.usedSlots()) {
+        TVelkPanel& face = *applet.statePanel(1, slot);
+        EXPECT_TRUE(findFaceDrawing(face)->captioned.empty()) << "one raster per face";
+        DrawBorder(face, paintCanvas(applet).canvasRaster);
+        const FaceDrawing& drawing = *findFaceDrawing(face);
+        ASSERT_TRUE(drawing.captionApart);
+        EXPECT_NE(drawing.captioned.toQImage(), drawing.faceRaster.toQImage());
+    }
+    ASSERT_TRUE(paintApplet(applet, preview, 1));
+    EXPECT_EQ(preview.toQImage(), before);
+    for (int slot : applet.usedSlots())
+        EXPECT_TRUE(findFaceDrawing(*applet.statePanel(1, slot))->captioned.empty());
 }
 
 TEST(AppletPainter, AnAppletTooLargeToDrawIsRefused) {

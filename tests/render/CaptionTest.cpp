@@ -168,7 +168,7 @@ TEST(Caption, ShadowLiesOnePixelUpAndLeftBeneathTheText) {
     EXPECT_EQ(shadow.top, text.top - 1);
     // Where both fall on a pixel, the main text is on top.
     const Raster target = painted(face);
-    const Raster& captioned = findFaceDrawing(face)->captioned;
+    const Raster& captioned = findFaceDrawing(face)->shown();
     EXPECT_EQ(target.colourAt(text.left, text.top), captioned.colourAt(text.left, text.top));
 }
 
