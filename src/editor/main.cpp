@@ -73,9 +73,8 @@ TmainWindow::TmainWindow(UserDialogs& dialogs, const QString& programFolder, QWi
         *this, *reopenMenu_,
         [this](const QString& path) { documentCommands_.reopenDocument(path); },
         [this](const QString& problem) { dialogs_.showMessage(problem); });
-    browserWindow_ = new TBrowserWindow(*this, this);
     publishing_ = std::make_unique<Publishing>(dialogs_, document_, programFolder_,
-                                               [this] { return browserWindow_->browserChoice(); });
+                                               [this] { return browserWindow()->browserChoice(); });
     document_.setPictureReporter(
         [this](const LoadImageReport& report) { pictureMessages_->note(report); });
     createDocumentWindows();
@@ -226,6 +225,14 @@ void TmainWindow::createDocumentWindows() {
     // the main window, so they stay above it and close with it. The
     // properties window is built when first asked for.
     preview_ = new TPreviewWindow(*this, this);
+}
+
+TBrowserWindow* TmainWindow::browserWindow() {
+    // Its stored choice is read when it is first needed: Test in Browser or
+    // Options > Browser.
+    if (!browserWindow_)
+        browserWindow_ = new TBrowserWindow(*this, this);
+    return browserWindow_;
 }
 
 TPropertiesWindow* TmainWindow::properties() {
@@ -468,7 +475,7 @@ void TmainWindow::showAlignmentGrid() {
 }
 
 void TmainWindow::showBrowserChooser() {
-    browserWindow_->exec();
+    browserWindow()->exec();
 }
 
 void TmainWindow::showHelp() {

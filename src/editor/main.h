@@ -59,7 +59,8 @@ class TmainWindow : public QMainWindow {
     // The tabs with their controls, built when first asked for.
     ButtonsTab* buttonsTab() const;
     HtmlTab* htmlTab() const;
-    TBrowserWindow* browserWindow() const { return browserWindow_; }
+    // The browser chooser, built the first time it is needed.
+    TBrowserWindow* browserWindow();
     UserDialogs& dialogs() { return dialogs_; }
     const QString& programFolder() const { return programFolder_; }
 
