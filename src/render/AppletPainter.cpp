@@ -77,12 +77,14 @@ QImage renderApplet(TVelkForm& applet, int state) {
     if (area.empty() || canvas.canvasRaster.area() != area)
         return QImage();
     Raster target;
-    if (anyFaceSeeThrough(applet, state)) {
+    if (anyFaceSeeThrough(applet, state) || canvas.picture) {
         target.setArea(area);
         target.draw(canvas.canvasRaster, 0, 0);
     } else {
         // Nothing reads the canvas once the faces are drawn, so they are
-        // drawn straight onto it; the canvas is drawn again at its next paint.
+        // drawn straight onto it; the canvas, a fill or a gradient that costs
+        // no more to draw again than to copy, is drawn at its next paint. A
+        // canvas with a picture is copied instead.
         target = std::move(canvas.canvasRaster);
     }
     paintFacesAndTextBox(applet, canvas, target, state, area, FaceCaches::Release);
