@@ -54,18 +54,7 @@ QHBoxLayout* explanation(const char* before, const char* word, const char* after
 
 }  // namespace
 
-ButtonsTab::ButtonsTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(main) {}
-
-void ButtonsTab::ensureBuilt() {
-    if (!model_)
-        build();
-}
-
-void ButtonsTab::setVisible(bool visible) {
-    if (visible)
-        ensureBuilt();
-    QWidget::setVisible(visible);
-}
+ButtonsTab::ButtonsTab(TmainWindow& main, QWidget* parent) : LazyPage(parent), main_(main) {}
 
 void ButtonsTab::build() {
     TmainWindow& main = main_;

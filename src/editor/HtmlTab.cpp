@@ -37,20 +37,7 @@ QLabel* linkLabel(const char* objectName, const char* caption, const char* hint,
 
 }  // namespace
 
-HtmlTab::HtmlTab(TmainWindow& main, QWidget* parent) : QWidget(parent), main_(main) {}
-
-void HtmlTab::ensureBuilt() {
-    if (built_)
-        return;
-    built_ = true;
-    build();
-}
-
-void HtmlTab::setVisible(bool visible) {
-    if (visible)
-        ensureBuilt();
-    QWidget::setVisible(visible);
-}
+HtmlTab::HtmlTab(TmainWindow& main, QWidget* parent) : LazyPage(parent), main_(main) {}
 
 void HtmlTab::build() {
     auto* outer = new QVBoxLayout(this);

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QStringList>
-#include <QWidget>
+
+#include "editor/LazyPage.h"
 
 class QPlainTextEdit;
 class QLabel;
@@ -14,16 +15,11 @@ class TmainWindow;
 // button and the notes about the files a page needs. Its controls are built
 // when it first shows, or when asked for; until then it keeps the lines
 // it is given.
-class HtmlTab : public QWidget {
+class HtmlTab : public LazyPage {
     Q_OBJECT
 
   public:
     explicit HtmlTab(TmainWindow& main, QWidget* parent = nullptr);
-
-    // Builds the controls now, unless they are built.
-    void ensureBuilt();
-    // Built before it first shows, so the controls show with it.
-    void setVisible(bool visible) override;
 
     // Replaces the pane's lines.
     void setLines(const QStringList& lines);
@@ -39,16 +35,15 @@ class HtmlTab : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void build() override;
 
   private:
-    void build();
     void copyToClipboard();
     QWidget* buildWebPane();
 
     TmainWindow& main_;
     QPlainTextEdit* htmlBox_ = nullptr;
     QPlainTextEdit* webBox_ = nullptr;
-    bool built_ = false;
     // The lines given before the pane was built.
     QStringList unbuiltLines_;
 };
