@@ -43,7 +43,8 @@ int runCheck(const std::vector<std::string>& args) {
     if (path.empty())
         return usageError(kCheck, "needs a document");
 
-    HeadlessGui gui;
+    // Left standing for the process: main ends it without taking it down.
+    static HeadlessGui gui;
     PictureLoadingHost host;
     if (!readForCommand(path, host))
         return 1;

@@ -97,7 +97,8 @@ int runRender(const std::vector<std::string>& args) {
         return usageError(kRender, problem);
     }
 
-    HeadlessGui gui;
+    // Left standing for the process: main ends it without taking it down.
+    static HeadlessGui gui;
     PictureLoadingHost host;
     if (!readForCommand(options.document, host))
         return 1;

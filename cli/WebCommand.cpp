@@ -35,7 +35,8 @@ int runWeb(const std::vector<std::string>& args) {
     if (files.size() != 2)
         return usageError(kWeb, "needs a document and an output folder");
 
-    HeadlessGui gui;
+    // Left standing for the process: main ends it without taking it down.
+    static HeadlessGui gui;
     PictureLoadingHost host;
     if (!readForCommand(files[0], host))
         return 1;

@@ -67,7 +67,13 @@ int main(int argc, char** argv) {
     }
     for (const auto& command : commands()) {
         if (command.name == args[0]) {
-            return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
+            int status = command.run(std::vector<std::string>(args.begin() + 1, args.end()));
+            // The command has written and closed its files. Taking down what
+            // a drawing command started (fonts, the headless platform) would
+            // only cost time, so the process ends here once its output is out.
+            if (std::fflush(nullptr) != 0 && status == 0)
+                status = 1;
+            std::_Exit(status);
         }
     }
     std::fprintf(stderr, "wendle-cli: unknown command '%s'\n", args[0].c_str());

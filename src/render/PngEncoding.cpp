@@ -1,8 +1,12 @@
 #include "render/PngEncoding.h"
 
+#include <zlib.h>
+
 #include <QBuffer>
 #include <array>
+#include <cstring>
 #include <optional>
+#include <vector>
 
 namespace wendle {
 
@@ -10,10 +14,9 @@ namespace {
 
 constexpr int kMaxPaletteColours = 256;
 
-// The colours of a picture in order of first appearance, and each pixel's
-// index among them, while there are no more than a palette holds. An open
-// hash table of twice the palette's size: a bar has few colours, and a
-// picture with many gives up early.
+// The colours of a picture in order of first appearance, while there are no
+// more than a palette holds. An open hash table of twice the palette's size:
+// a bar has few colours, and a picture with many gives up early.
 class PaletteBuilder {
   public:
     // The index of colour, or nullopt once the palette is full.
@@ -33,7 +36,7 @@ class PaletteBuilder {
         ++count_;
         return indexes_[slot];
     }
-    const QList<QRgb>& table() const { return table_; }
+    const std::vector<QRgb>& table() const { return table_; }
 
   private:
     static constexpr std::size_t kSlots = 2 * kMaxPaletteColours;
@@ -42,48 +45,185 @@ class PaletteBuilder {
     std::array<QRgb, kSlots> keys_{};
     std::array<uchar, kSlots> indexes_{};
     std::array<bool, kSlots> used_{};
-    QList<QRgb> table_;
+    std::vector<QRgb> table_;
     int count_ = 0;
 };
 
-// The same pixels with a palette, or a null image when there are too many
-// colours for one.
-QImage withPalette(const QImage& image) {
-    QImage indexed(image.size(), QImage::Format_Indexed8);
-    if (indexed.isNull())
-        return QImage();
-    PaletteBuilder palette;
+// Walks the pixels and hands each run of one colour to visit(y, x, length,
+// index). Drawn bars are long runs along a row, and a gradient repeats its
+// row: where a pixel has the colour of the one above, it takes that one's
+// index without a look-up. Returns false once there are more colours than a
+// palette holds.
+template <typename Visit>
+bool walkPalette(const QImage& image, PaletteBuilder& palette, Visit visit) {
     // An opaque format's unused byte is not part of the colour.
     const QRgb opaqueBits = image.hasAlphaChannel() ? 0 : 0xFF000000u;
-    const QRgb* above = nullptr;
-    const uchar* aboveIndexes = nullptr;
+    const int width = image.width();
+    std::vector<uchar> above(static_cast<std::size_t>(width));
+    std::vector<uchar> current(static_cast<std::size_t>(width));
+    const QRgb* aboveRow = nullptr;
     for (int y = 0; y < image.height(); ++y) {
         const QRgb* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        uchar* out = indexed.scanLine(y);
-        const int width = image.width();
         int x = 0;
         while (x < width) {
             const QRgb colour = in[x] | opaqueBits;
-            // Drawn bars are long runs of one colour along a row, and a
-            // gradient repeats its row: the pixel above often has the colour.
-            if (above && (above[x] | opaqueBits) == colour) {
-                out[x] = aboveIndexes[x];
-                ++x;
-                continue;
+            uchar index;
+            if (aboveRow && (aboveRow[x] | opaqueBits) == colour) {
+                index = above[std::size_t(x)];
+            } else {
+                const std::optional<uchar> found = palette.indexOf(colour);
+                if (!found)
+                    return false;
+                index = *found;
             }
-            const std::optional<uchar> index = palette.indexOf(colour);
-            if (!index)
-                return QImage();
-            const uchar value = *index;
+            const int start = x;
             do {
-                out[x++] = value;
+                current[std::size_t(x++)] = index;
             } while (x < width && (in[x] | opaqueBits) == colour);
+            visit(y, start, x - start, index);
         }
-        above = in;
-        aboveIndexes = out;
+        aboveRow = in;
+        std::swap(above, current);
     }
-    indexed.setColorTable(palette.table());
-    return indexed;
+    return true;
+}
+
+// The fewest bits a pixel that tell count colours apart: 1, 2, 4 or 8.
+int bitsForColours(std::size_t count) {
+    if (count <= 2)
+        return 1;
+    if (count <= 4)
+        return 2;
+    if (count <= 16)
+        return 4;
+    return 8;
+}
+
+void appendBigEndian(QByteArray& out, quint32 value) {
+    const char bytes[4] = {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
+    out.append(bytes, 4);
+}
+
+// A chunk: its length, type, data and the CRC of type and data.
+void appendChunk(QByteArray& out, const char type[4], const QByteArray& data) {
+    appendBigEndian(out, quint32(data.size()));
+    const qsizetype start = out.size();
+    out.append(type, 4);
+    out.append(data);
+    const auto* checked = reinterpret_cast<const Bytef*>(out.constData() + start);
+    appendBigEndian(out, quint32(crc32(0, checked, uInt(out.size() - start))));
+}
+
+// Feeds rows to deflate and gathers what it gives back.
+class Deflater {
+  public:
+    bool start() {
+        stream_ = z_stream{};
+        return deflateInit(&stream_, Z_DEFAULT_COMPRESSION) == Z_OK;
+    }
+    ~Deflater() { deflateEnd(&stream_); }
+    bool feed(const uchar* bytes, std::size_t size, bool last) {
+        stream_.next_in = const_cast<Bytef*>(bytes);
+        stream_.avail_in = uInt(size);
+        const int flush = last ? Z_FINISH : Z_NO_FLUSH;
+        do {
+            stream_.next_out = buffer_.data();
+            stream_.avail_out = uInt(buffer_.size());
+            const int result = deflate(&stream_, flush);
+            if (result == Z_STREAM_ERROR)
+                return false;
+            out_.append(reinterpret_cast<const char*>(buffer_.data()),
+                        qsizetype(buffer_.size() - stream_.avail_out));
+            if (result == Z_STREAM_END)
+                return true;
+        } while (last || stream_.avail_out == 0);
+        return true;
+    }
+    const QByteArray& compressed() const { return out_; }
+
+  private:
+    z_stream stream_{};
+    std::array<Bytef, 16384> buffer_{};
+    QByteArray out_;
+};
+
+// The picture with the palette found for it, bits a pixel as few as the
+// palette allows, in the PNG format; empty if zlib fails.
+QByteArray writeIndexedPng(const QImage& image, const std::vector<QRgb>& colours) {
+    const int bits = bitsForColours(colours.size());
+    const int width = image.width();
+    const int height = image.height();
+
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    QByteArray header;
+    appendBigEndian(header, quint32(width));
+    appendBigEndian(header, quint32(height));
+    header.append(char(bits));
+    header.append(char(3));  // palette
+    header.append("\0\0\0", 3);
+    appendChunk(png, "IHDR", header);
+
+    QByteArray palette;
+    QByteArray alphas;
+    int lastSeeThrough = -1;
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        const QRgb colour = colours[i];
+        palette.append(char(qRed(colour)));
+        palette.append(char(qGreen(colour)));
+        palette.append(char(qBlue(colour)));
+        alphas.append(char(qAlpha(colour)));
+        if (qAlpha(colour) != 255)
+            lastSeeThrough = int(i);
+    }
+    appendChunk(png, "PLTE", palette);
+    if (lastSeeThrough >= 0)
+        appendChunk(png, "tRNS", alphas.left(lastSeeThrough + 1));
+
+    Deflater deflater;
+    if (!deflater.start())
+        return {};
+    // Each row: the filter byte (none), then the indexes packed from the
+    // high bits down.
+    const std::size_t rowBytes = 1 + (std::size_t(width) * std::size_t(bits) + 7) / 8;
+    std::vector<uchar> row(rowBytes, 0);
+    int rowOfRun = 0;
+    bool fed = true;
+    PaletteBuilder again;
+    for (QRgb colour : colours) again.indexOf(colour);
+    const auto flushRow = [&](bool last) {
+        fed = fed && deflater.feed(row.data(), row.size(), last);
+        std::fill(row.begin(), row.end(), uchar(0));
+    };
+    walkPalette(image, again, [&](int y, int x, int length, uchar index) {
+        while (rowOfRun < y) {
+            flushRow(false);
+            ++rowOfRun;
+        }
+        uchar* bytes = row.data() + 1;
+        if (bits == 8) {
+            std::memset(bytes + x, index, std::size_t(length));
+            return;
+        }
+        const int perByte = 8 / bits;
+        const auto put = [&](int i) {
+            const int shift = 8 - bits * (i % perByte + 1);
+            bytes[i / perByte] = uchar(bytes[i / perByte] | (index << shift));
+        };
+        int i = x;
+        const int end = x + length;
+        for (; i < end && i % perByte != 0; ++i) put(i);
+        // Whole bytes of the run at once: the index repeated across a byte.
+        const int wholeBytes = (end - i) / perByte;
+        const auto pattern = uchar(index * (bits == 1 ? 0xFF : bits == 2 ? 0x55 : 0x11));
+        std::memset(bytes + i / perByte, pattern, std::size_t(wholeBytes));
+        for (i += wholeBytes * perByte; i < end; ++i) put(i);
+    });
+    flushRow(true);
+    if (!fed)
+        return {};
+    appendChunk(png, "IDAT", deflater.compressed());
+    appendChunk(png, "IEND", QByteArray());
+    return png;
 }
 
 }  // namespace
@@ -97,11 +237,15 @@ QByteArray encodePng(const QImage& image) {
             ? image
             : image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
                                                             : QImage::Format_RGB32);
-    const QImage indexed = withPalette(source);
+    // A first walk finds the palette without keeping each pixel's index; the
+    // file is then written row by row from a second.
+    PaletteBuilder palette;
+    if (walkPalette(source, palette, [](int, int, int, uchar) {}))
+        return writeIndexedPng(source, palette.table());
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!(indexed.isNull() ? source : indexed).save(&buffer, "PNG"))
+    if (!source.save(&buffer, "PNG"))
         return {};
     return bytes;
 }

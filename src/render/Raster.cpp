@@ -6,12 +6,16 @@
 #include <utility>
 
 #include "image/Picture.h"
+#include "platform/FreshMemory.h"
 
 namespace wendle {
 
 namespace {
 
 constexpr std::uint32_t kBlack = 0xFF000000u;
+// From this many pixels (a quarter of a megabyte) a raster's memory is fresh from the
+// system rather than reused from the heap.
+constexpr std::size_t kManyPixels = std::size_t(1) << 16;
 
 bool onTheDot(std::int64_t stepsFromStart, Pen pen) {
     return pen == Pen::Solid || stepsFromStart % 2 == 0;
@@ -47,7 +51,14 @@ bool Raster::setArea(const Rect& area) {
     if (area == area_)
         return true;
     area_ = area;
-    pixels_.assign(std::size_t(area.width()) * std::size_t(area.height()), kBlack);
+    const std::size_t count = std::size_t(area.width()) * std::size_t(area.height());
+    if (count > pixels_.capacity() && count >= kManyPixels) {
+        // A new block of the size of a bar: backed in one go, not page by page.
+        pixels_ = std::vector<std::uint32_t>();
+        pixels_.reserve(count);
+        platform::prepareForWriting(pixels_.data(), count * sizeof(std::uint32_t));
+    }
+    pixels_.assign(count, kBlack);
     return true;
 }
 

@@ -1,10 +1,10 @@
 #include "web/WebExport.h"
 
-#include <QBuffer>
 #include <QByteArray>
 #include <algorithm>
 
 #include "document/PublishFiles.h"
+#include "render/PngEncoding.h"
 #include "web/BarSnippet.h"
 #include "web/BarStylesheet.h"
 #include "web/HtmlText.h"
@@ -52,15 +52,6 @@ std::optional<std::string> soundSource(const TVelkForm& applet, const std::strin
         }
     }
     return std::nullopt;
-}
-
-QByteArray encodePng(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        return {};
-    return bytes;
 }
 
 }  // namespace
