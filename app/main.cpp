@@ -8,6 +8,7 @@
 #include "editor/Preview.h"
 #include "editor/QtUserDialogs.h"
 #include "editor/main.h"
+#include "render/FontConfigWarmUp.h"
 
 namespace {
 
@@ -32,7 +33,12 @@ void startHeartbeat(QApplication& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The font configuration is read on the second core while the
+    // application connects to the display, and is ready before the first
+    // window measures text.
+    wendle::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
+    fontConfig.wait();
     QApplication::setApplicationName("Wendle");
     startHeartbeat(app);
 

@@ -13,6 +13,7 @@
 #include "model/Editing.h"
 #include "platform/AtomicFile.h"
 #include "render/AppletPainter.h"
+#include "render/FontConfigWarmUp.h"
 #include "render/HeadlessGui.h"
 #include "render/LoadImage.h"
 #include "render/PngEncoding.h"
@@ -97,11 +98,15 @@ int runRender(const std::vector<std::string>& args) {
         return usageError(kRender, problem);
     }
 
+    // Read on the second core while the document is read and the headless
+    // platform starts.
+    FontConfigWarmUp fontConfig;
     // Left standing for the process: main ends it without taking it down.
     static HeadlessGui gui;
     PictureLoadingHost host;
     if (!readForCommand(options.document, host))
         return 1;
+    fontConfig.wait();
     for (const std::string& message : host.refusedPictures())
         std::fprintf(stderr, "wendle-cli render: %s\n", message.c_str());
 
