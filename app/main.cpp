@@ -1,7 +1,10 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QStringList>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 
 #include "editor/AppletView.h"
 #include "editor/FirstPaintExit.h"
@@ -53,5 +56,18 @@ int main(int argc, char** argv) {
     window->documentCommands().startUp(arguments);
     window->showCentred();
     wendle::FirstPaintExit::watchIfAsked({window->centralWidget(), window->preview()->view()});
-    return app.exec();
+    const int status = app.exec();
+    // Leaving. Taking the windows and the display connection down one by one
+    // waits on the display server and frees what the system frees anyway
+    // (7 ms with a new bar, 18 ms with a 99-button one). What the windows
+    // write as they go is written now, and the process ends here, unless
+    // buttons copied from here are on the clipboard: the full way hands them
+    // to the desktop's clipboard keeper, so they can still be pasted after
+    // the editor has gone.
+    mainWindow.saveAllSettings();
+    if (!QGuiApplication::clipboard()->ownsClipboard()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

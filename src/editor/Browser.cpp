@@ -131,6 +131,10 @@ TBrowserWindow::TBrowserWindow(TmainWindow& main, QWidget* parent) : QDialog(par
 TBrowserWindow::~TBrowserWindow() {
     // The controls the settings read are still here; the searches are told
     // to stop and awaited when the chooser goes.
+    saveSettings();
+}
+
+void TBrowserWindow::saveSettings() {
     if (PFormSettings1_)
         PFormSettings1_->save();
 }
@@ -294,8 +298,7 @@ void TBrowserWindow::showEvent(QShowEvent* event) {
 }
 
 void TBrowserWindow::hideEvent(QHideEvent* event) {
-    if (PFormSettings1_)
-        PFormSettings1_->save();
+    saveSettings();
     QDialog::hideEvent(event);
 }
 

@@ -38,6 +38,8 @@ class TBrowserWindow : public QDialog {
     // Whether a search for browsers is still running.
     bool searching() const { return searchRunning_[0] || searchRunning_[1]; }
     BrowserChooser& chooser() { return chooser_; }
+    // Writes the chooser's stored choice and search places.
+    void saveSettings();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -108,6 +108,12 @@ void TmainWindow::saveSettings() {
         settings_->save();
 }
 
+void TmainWindow::saveAllSettings() {
+    saveSettings();
+    if (browserWindow_)
+        browserWindow_->saveSettings();
+}
+
 void TmainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(texts::kFileMenu);
     auto add = [this](QMenu* menu, const char* name, const char* caption, auto slot,

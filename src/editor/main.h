@@ -61,6 +61,9 @@ class TmainWindow : public QMainWindow {
     HtmlTab* htmlTab() const;
     // The browser chooser, built the first time it is needed.
     TBrowserWindow* browserWindow();
+    // Writes every setting the windows keep (this window's and the browser
+    // chooser's), as they would when they go.
+    void saveAllSettings();
     UserDialogs& dialogs() { return dialogs_; }
     const QString& programFolder() const { return programFolder_; }
 
