@@ -2,11 +2,13 @@
 #include <QClipboard>
 #include <QFile>
 #include <QStringList>
+#include <QStyle>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
 #include "editor/AppletView.h"
+#include "editor/EditorStyle.h"
 #include "editor/FirstPaintExit.h"
 #include "editor/Preview.h"
 #include "editor/QtUserDialogs.h"
@@ -43,6 +45,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     fontConfig.wait();
     QApplication::setApplicationName("Wendle");
+    QApplication::setStyle(new wendle::EditorStyle(QApplication::style()->name()));
     startHeartbeat(app);
 
     const QString programFolder = QCoreApplication::applicationDirPath() + "/";

@@ -5,6 +5,8 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QToolBar>
@@ -23,6 +25,15 @@ constexpr int kMinimumClientHeight = kToolBarStrip + 1;
 constexpr int kCommandWidth = 19;
 // Between the preview and the main window beside it.
 constexpr int kGap = 12;
+
+// One of the program's PNG pictures as an icon. The reader is told the
+// format: left to find it, Qt asks every image plugin on the system first,
+// loading each of them.
+QIcon pngIcon(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
+}
 }  // namespace
 
 TPreviewWindow::TPreviewWindow(TmainWindow& main, QWidget* parent)
@@ -53,7 +64,7 @@ TPreviewWindow::TPreviewWindow(TmainWindow& main, QWidget* parent)
     auto addButton = [this](const char* name, const char* hint, const char* icon,
                             std::function<void()> command) {
         QAction* action = ToolBar1_->addAction(
-            QIcon(QStringLiteral(":/wendle/toolbar/%1.png").arg(QLatin1StringView(icon))), hint);
+            pngIcon(QStringLiteral(":/wendle/toolbar/%1.png").arg(QLatin1StringView(icon))), hint);
         action->setObjectName(name);
         action->setToolTip(hint);
         if (QWidget* button = ToolBar1_->widgetForAction(action))
