@@ -18,6 +18,7 @@
 #include "editor/GeneralTexts.h"
 #include "editor/GeneralWidgets.h"
 #include "editor/Preview.h"
+#include "editor/StyleSampleButton.h"
 #include "editor/main.h"
 #include "model/FontTables.h"
 #include "model/TextBoxPlacement.h"
@@ -30,17 +31,11 @@ namespace {
 
 constexpr int kMaxTextBoxSize = 10000;
 
-QToolButton* makeStyleButton(QWidget* parent, const char* name, const char* hint, bool italic,
-                             bool bold) {
-    auto* button = new QToolButton(parent);
+QToolButton* makeStyleButton(QWidget* parent, const char* name, const char* hint,
+                             StyleSampleButton::Look look) {
+    auto* button = new StyleSampleButton(look, parent);
     button->setObjectName(name);
     button->setToolTip(hint);
-    button->setText(QStringLiteral("Aa"));
-    button->setCheckable(true);
-    QFont font = button->font();
-    font.setItalic(italic);
-    font.setBold(bold);
-    button->setFont(font);
     return button;
 }
 
@@ -56,9 +51,12 @@ TextBoxGroup::TextBoxGroup(TmainWindow& main, GeneralTab& tab, QWidget* parent)
 
     // The buttons' ids are the applet's font style numbers.
     fontStyles_ = new QButtonGroup(this);
-    fontStyles_->addButton(makeStyleButton(this, "bplain2", t::kPlainHint, false, false), 0);
-    fontStyles_->addButton(makeStyleButton(this, "BItalic2", t::kItalicHint, true, false), 1);
-    fontStyles_->addButton(makeStyleButton(this, "bBold2", t::kBoldHint, false, true), 2);
+    fontStyles_->addButton(
+        makeStyleButton(this, "bplain2", t::kPlainHint, StyleSampleButton::Look::Plain), 0);
+    fontStyles_->addButton(
+        makeStyleButton(this, "BItalic2", t::kItalicHint, StyleSampleButton::Look::Italic), 1);
+    fontStyles_->addButton(
+        makeStyleButton(this, "bBold2", t::kBoldHint, StyleSampleButton::Look::Bold), 2);
 
     SpeedButton3_ = makeCommandButton(this, "SpeedButton3", t::kTextBoxFontColor);
     CheckBox2_ = new QCheckBox(t::kShowTextBox, this);
