@@ -64,9 +64,9 @@ int main(int argc, char** argv) {
     // waits on the display server and frees what the system frees anyway
     // (7 ms with a new bar, 18 ms with a 99-button one). What the windows
     // write as they go is written now, and the process ends here, unless
-    // buttons copied from here are on the clipboard: the full way hands them
-    // to the desktop's clipboard keeper, so they can still be pasted after
-    // the editor has gone.
+    // something copied here (buttons, or text from a field) is on the
+    // clipboard: the full way hands it to the desktop's clipboard keeper, so
+    // it can still be pasted after the editor has gone.
     mainWindow.saveAllSettings();
     if (!QGuiApplication::clipboard()->ownsClipboard()) {
         std::fflush(nullptr);
