@@ -28,7 +28,7 @@ class PictureLoadingHost : public document::AppletDocumentHost {
 
   private:
     void note(const LoadImageReport& report) {
-        if (report.refusedByLimit() &&
+        if (report.worthTelling() &&
             std::find(refused_.begin(), refused_.end(), report.message) == refused_.end())
             refused_.push_back(report.message);
     }

@@ -11,7 +11,7 @@ PictureMessages::PictureMessages(UserDialogs& dialogs, QObject* parent)
     : QObject(parent), dialogs_(dialogs) {}
 
 void PictureMessages::note(const LoadImageReport& report) {
-    if (!report.refusedByLimit())
+    if (!report.worthTelling())
         return;
     const QString message = QFile::decodeName(report.message.c_str());
     if (gathered_.contains(message))

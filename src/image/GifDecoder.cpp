@@ -1,9 +1,8 @@
-#include <gif_lib.h>
-
 #include <algorithm>
 #include <array>
 #include <vector>
 
+#include "image/CodecLibraries.h"
 #include "image/DecodeBudget.h"
 #include "image/Decoders.h"
 #include "image/Messages.h"
@@ -12,6 +11,11 @@
 namespace wendle::decoders {
 
 namespace {
+
+// giflib's calls; decodeGif has made sure the library is open.
+const codecs::GifCalls& lib() {
+    return *codecs::gif();
+}
 
 // Where giflib reads from. Its reads come at most 255 bytes at a time, so
 // they are where the time budget is checked even inside one row: a row can
@@ -36,12 +40,12 @@ struct GifCloser {
     GifFileType* gif;
     ~GifCloser() {
         int error = 0;
-        DGifCloseFile(gif, &error);
+        lib().close(gif, &error);
     }
 };
 
 PictureLoad damaged(int errorCode) {
-    const char* text = GifErrorString(errorCode);
+    const char* text = lib().errorString(errorCode);
     return PictureLoad::refused(PictureProblem::Damaged,
                                 formatText(image_messages::kDamagedGif, text ? text : "unknown"));
 }
@@ -86,7 +90,7 @@ RowPlan planRows(int frameHeight, int visibleRows, bool interlaced) {
 }
 
 PictureLoad readFirstFrame(GifFileType* gif, int transparentIndex, const DecodeBudget& budget) {
-    if (DGifGetImageDesc(gif) == GIF_ERROR)
+    if (lib().getImageDesc(gif) == GIF_ERROR)
         return damaged(gif);
     const GifImageDesc& frame = gif->Image;
     if (frame.Width <= 0 || frame.Height <= 0)
@@ -125,7 +129,7 @@ PictureLoad readFirstFrame(GifFileType* gif, int transparentIndex, const DecodeB
     for (int row : plan.order) {
         if (budget.outOfTime())
             return budget.tooSlow();
-        if (DGifGetLine(gif, line.data(), frame.Width) == GIF_ERROR)
+        if (lib().getLine(gif, line.data(), frame.Width) == GIF_ERROR)
             return damaged(gif);
         if (row >= plan.visibleRows)
             continue;
@@ -142,10 +146,15 @@ PictureLoad readFirstFrame(GifFileType* gif, int transparentIndex, const DecodeB
 }  // namespace
 
 PictureLoad decodeGif(std::FILE* file, const PictureLimits& limits) {
+    if (!codecs::gif()) {
+        return PictureLoad::refused(
+            PictureProblem::NoDecoder,
+            formatText(image_messages::kNoDecoder, "GIF", codecs::missingGif()));
+    }
     const DecodeBudget budget(limits);
     GifSource source{file, budget};
     int error = 0;
-    GifFileType* gif = DGifOpen(&source, readFromFile, &error);
+    GifFileType* gif = lib().open(&source, readFromFile, &error);
     if (!gif)
         return source.outOfTime ? budget.tooSlow() : damaged(error);
     GifCloser closer{gif};
@@ -162,22 +171,22 @@ PictureLoad decodeGif(std::FILE* file, const PictureLimits& limits) {
         if (budget.outOfTime())
             return budget.tooSlow();
         GifRecordType type = UNDEFINED_RECORD_TYPE;
-        if (DGifGetRecordType(gif, &type) == GIF_ERROR)
+        if (lib().getRecordType(gif, &type) == GIF_ERROR)
             return damaged(gif);
         switch (type) {
             case EXTENSION_RECORD_TYPE: {
                 int code = 0;
                 GifByteType* block = nullptr;
-                if (DGifGetExtension(gif, &code, &block) == GIF_ERROR)
+                if (lib().getExtension(gif, &code, &block) == GIF_ERROR)
                     return damaged(gif);
                 if (code == GRAPHICS_EXT_FUNC_CODE && block) {
                     GraphicsControlBlock control{};
-                    if (DGifExtensionToGCB(block[0], block + 1, &control) == GIF_OK) {
+                    if (lib().extensionToGcb(block[0], block + 1, &control) == GIF_OK) {
                         transparentIndex = control.TransparentColor;
                     }
                 }
                 while (block) {
-                    if (DGifGetExtensionNext(gif, &block) == GIF_ERROR)
+                    if (lib().getExtensionNext(gif, &block) == GIF_ERROR)
                         return damaged(gif);
                 }
                 break;

@@ -4,8 +4,8 @@
 #include <vector>
 
 // jpeglib.h needs size_t and FILE declared before it.
-#include <jpeglib.h>
 
+#include "image/CodecLibraries.h"
 #include "image/DecodeBudget.h"
 #include "image/Decoders.h"
 #include "image/Messages.h"
@@ -93,27 +93,28 @@ PictureLoad damagedBy(j_common_ptr info) {
 
 // Runs libjpeg with a jump target for its errors. Only plain data lives in
 // this frame, so the jump skips no destructor; the vectors are the caller's.
-bool decodeInto(std::FILE* file, const DecodeBudget& budget, Decoded& out) {
+bool decodeInto(const codecs::JpegCalls& calls, std::FILE* file, const DecodeBudget& budget,
+                Decoded& out) {
     jpeg_decompress_struct info;
     ErrorManager errors;
-    info.err = jpeg_std_error(&errors.base);
+    info.err = calls.stdError(&errors.base);
     errors.base.error_exit = jumpBack;
     errors.base.output_message = stayQuiet;
     errors.budget = &budget;
-    jpeg_create_decompress(&info);
+    calls.createDecompress(&info, JPEG_LIB_VERSION, sizeof(info));
     if (setjmp(errors.jump)) {
         // A damaged trailer after the last row still leaves a whole picture.
         const bool whole = !errors.refusal && out.height > 0 && out.rowsRead == out.height;
         if (!whole)
             out.refusal =
                 errors.refusal ? std::move(errors.refusal) : damagedBy(j_common_ptr(&info));
-        jpeg_destroy_decompress(&info);
+        calls.destroyDecompress(&info);
         return whole;
     }
     errors.progress.progress_monitor = watchProgress;
     info.progress = &errors.progress;
-    jpeg_stdio_src(&info, file);
-    jpeg_read_header(&info, TRUE);
+    calls.stdioSource(&info, file);
+    calls.readHeader(&info, TRUE);
     // Known from the header alone, before libjpeg takes its buffers.
     out.refusal =
         budget.refuseSize(info.image_width, info.image_height, image_messages::kDamagedJpeg);
@@ -125,16 +126,16 @@ bool decodeInto(std::FILE* file, const DecodeBudget& budget, Decoded& out) {
                                  formatText(image_messages::kUnsupportedJpeg, info.num_components));
     }
     if (out.refusal) {
-        jpeg_destroy_decompress(&info);
+        calls.destroyDecompress(&info);
         return false;
     }
     info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
-    jpeg_start_decompress(&info);
+    calls.startDecompress(&info);
     if (info.output_components != components) {
         out.refusal = PictureLoad::refused(
             PictureProblem::Damaged,
             formatText(image_messages::kUnsupportedJpeg, info.output_components));
-        jpeg_destroy_decompress(&info);
+        calls.destroyDecompress(&info);
         return false;
     }
     out.width = int(info.output_width);
@@ -143,13 +144,13 @@ bool decodeInto(std::FILE* file, const DecodeBudget& budget, Decoded& out) {
     out.line.assign(std::size_t(out.width) * std::size_t(components), 0);
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = out.line.data();
-        if (jpeg_read_scanlines(&info, &row, 1) != 1)
+        if (calls.readScanlines(&info, &row, 1) != 1)
             break;
         storeRow(out, info);
         ++out.rowsRead;
     }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
+    calls.finishDecompress(&info);
+    calls.destroyDecompress(&info);
     if (out.rowsRead != out.height) {
         out.refusal = PictureLoad::refused(
             PictureProblem::Damaged,
@@ -162,9 +163,15 @@ bool decodeInto(std::FILE* file, const DecodeBudget& budget, Decoded& out) {
 }  // namespace
 
 PictureLoad decodeJpeg(std::FILE* file, const PictureLimits& limits) {
+    const codecs::JpegCalls* calls = codecs::jpeg();
+    if (!calls) {
+        return PictureLoad::refused(
+            PictureProblem::NoDecoder,
+            formatText(image_messages::kNoDecoder, "JPEG", codecs::missingJpeg()));
+    }
     const DecodeBudget budget(limits);
     Decoded decoded;
-    if (!decodeInto(file, budget, decoded))
+    if (!decodeInto(*calls, file, budget, decoded))
         return std::move(*decoded.refusal);
     return PictureLoad{
         std::make_unique<Picture>(decoded.width, decoded.height, std::move(decoded.pixels)),

@@ -23,6 +23,7 @@ inline constexpr const char* kDocumentBudget =
     "pixels";
 inline constexpr const char* kTooManyScans =
     "it goes over its picture in more than %d scans, the most a JPEG may use";
+inline constexpr const char* kNoDecoder = "the %s library could not be opened (%s)";
 inline constexpr const char* kTooSlow =
     "decoding it took longer than %s seconds, the most one picture may take";
 

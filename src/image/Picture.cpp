@@ -71,7 +71,7 @@ std::string PictureLoad::message(std::string_view fileName) const {
     if (problem == PictureProblem::None)
         return {};
     const std::string name(fileName);
-    return formatText(overLimit() ? image_messages::kNotLoaded : image_messages::kNotAPicture,
+    return formatText(notShown() ? image_messages::kNotLoaded : image_messages::kNotAPicture,
                       name.c_str(), reason.c_str());
 }
 

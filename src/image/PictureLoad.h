@@ -17,6 +17,7 @@ enum class PictureProblem {
     DocumentBudget,  // beyond what the document's other pictures leave
     TooManyScans,    // a JPEG that goes over its picture too often
     TooSlow,         // decoding ran out of time
+    NoDecoder,       // the GIF or JPEG library could not be opened
 };
 
 // What decoding a file gave: a picture, or the problem and a reason fit to
@@ -37,6 +38,10 @@ struct PictureLoad {
                problem == PictureProblem::DocumentBudget ||
                problem == PictureProblem::TooManyScans || problem == PictureProblem::TooSlow;
     }
+    // A picture that may well be fine but was not shown: over a limit, or
+    // its library missing. Worth telling the user, unlike a file that is
+    // not a picture.
+    bool notShown() const { return overLimit() || problem == PictureProblem::NoDecoder; }
     // The text for the user, naming the file (its name without folders);
     // empty for a picture.
     std::string message(std::string_view fileName) const;

@@ -12,16 +12,16 @@ namespace wendle {
 
 // What became of the file LoadImage found. A picture refused by one of the
 // limits (too many pixels for itself or for the document, too many scans,
-// too slow) is worth telling the user about; a file that is missing, has
-// another extension or does not decode leaves no picture without a word,
-// as it always has.
+// too slow), or whose decoding library could not be opened, is worth
+// telling the user about; a file that is missing, has another extension or
+// does not decode leaves no picture without a word, as it always has.
 struct LoadImageReport {
     PictureProblem problem = PictureProblem::None;
     // Names the file (its name on disk, UTF-8) and the limit or the reason;
     // empty when a picture came or no file was decoded at all.
     std::string message;
 
-    bool refusedByLimit() const { return PictureLoad{nullptr, problem, {}}.overLimit(); }
+    bool worthTelling() const { return PictureLoad{nullptr, problem, {}}.notShown(); }
 };
 
 // Pixels held by the pictures of the applet and of all its faces: what

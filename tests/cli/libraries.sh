@@ -22,6 +22,16 @@ loads_gui() {
     cat "$work"/ld.* | grep -q "libQt6Gui"
 }
 
+# loads LIBRARY COMMAND...: the same for any library named LIBRARY.
+loads() {
+    library=$1
+    shift
+    rm -f "$work"/ld.*
+    LD_DEBUG=libs LD_DEBUG_OUTPUT="$work/ld" "$@" >"$work/out" 2>"$work/err"
+    status=$?
+    cat "$work"/ld.* | grep -q "$library"
+}
+
 "$cli" new --buttons 3 "$work/doc.wdf" || fail "new"
 mkdir "$work/tree" && : >"$work/tree/a.wdf"
 
@@ -51,6 +61,18 @@ TABLE
 loads_gui "$cli" render "$work/doc.wdf" "$work/doc.png" || fail "render without QtGui?"
 [ "$status" = 0 ] || fail "render exited $status: $(cat "$work/err")"
 [ -s "$work/doc.png" ] || fail "render wrote no picture"
+# The picture libraries are opened by the first picture that needs one:
+# a bar without pictures opens neither, a template with a JPEG sky opens
+# libjpeg (and draws it).
+if loads "libjpeg\|libgif" "$cli" render "$work/doc.wdf" "$work/doc.png"; then
+    fail "render of a bar without pictures opened a picture library"
+fi
+sky="$(dirname "$cli")/Toolbar Two.wdf"
+if [ -f "$sky" ]; then
+    loads libjpeg "$cli" render "$sky" "$work/sky.png" || fail "render of a JPEG sky did not open libjpeg"
+    [ "$status" = 0 ] || fail "render of a JPEG sky exited $status: $(cat "$work/err")"
+    [ -s "$work/sky.png" ] || fail "render of a JPEG sky wrote no picture"
+fi
 "$cli" render "$work/doc.wdf" 2>"$work/err"
 status=$?
 [ "$status" = 2 ] || fail "render with one file exited $status, not 2"

@@ -157,7 +157,7 @@ TEST_F(PictureBudgets, OnePictureBeyondItsOwnIsRefusedWithTheLimitNamed) {
     applet.setImageName("bomb.gif");
     const LoadImageReport report = LoadImage(applet, docFolder());
     EXPECT_EQ(findCanvasDrawing(applet)->picture, nullptr);
-    EXPECT_TRUE(report.refusedByLimit());
+    EXPECT_TRUE(report.worthTelling());
     EXPECT_EQ(report.message,
               "'bomb.gif' is not shown: it is 8192 x 8192 pixels, and one picture may have at "
               "most 16,777,216 pixels");
@@ -165,7 +165,7 @@ TEST_F(PictureBudgets, OnePictureBeyondItsOwnIsRefusedWithTheLimitNamed) {
     // Failures that were never worth a word stay quiet.
     for (const char* name : {"broken.gif", "missing.gif", "three.jpeg"}) {
         applet.setImageName(name);
-        EXPECT_FALSE(LoadImage(applet, docFolder()).refusedByLimit()) << name;
+        EXPECT_FALSE(LoadImage(applet, docFolder()).worthTelling()) << name;
     }
 }
 
