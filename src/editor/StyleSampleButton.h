@@ -13,7 +13,7 @@ class StyleSampleButton : public QToolButton {
   public:
     enum class Look { Plain, Italic, Bold };
 
-    StyleSampleButton(Look look, QWidget* parent = nullptr);
+    explicit StyleSampleButton(Look look, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
