@@ -54,38 +54,35 @@ Library& gifLibrary() {
 }  // namespace
 
 const JpegCalls* jpeg() {
-    static const JpegCalls* const calls = []() -> const JpegCalls* {
-        static JpegCalls found{};
+    static JpegCalls calls{};
+    static const bool whole = [] {
         Library& library = jpegLibrary();
-        const bool whole = library.find("jpeg_std_error", found.stdError) &&
-                           library.find("jpeg_CreateDecompress", found.createDecompress) &&
-                           library.find("jpeg_stdio_src", found.stdioSource) &&
-                           library.find("jpeg_read_header", found.readHeader) &&
-                           library.find("jpeg_start_decompress", found.startDecompress) &&
-                           library.find("jpeg_read_scanlines", found.readScanlines) &&
-                           library.find("jpeg_finish_decompress", found.finishDecompress) &&
-                           library.find("jpeg_destroy_decompress", found.destroyDecompress);
-        return whole ? &found : nullptr;
+        return library.find("jpeg_std_error", calls.stdError) &&
+               library.find("jpeg_CreateDecompress", calls.createDecompress) &&
+               library.find("jpeg_stdio_src", calls.stdioSource) &&
+               library.find("jpeg_read_header", calls.readHeader) &&
+               library.find("jpeg_start_decompress", calls.startDecompress) &&
+               library.find("jpeg_read_scanlines", calls.readScanlines) &&
+               library.find("jpeg_finish_decompress", calls.finishDecompress) &&
+               library.find("jpeg_destroy_decompress", calls.destroyDecompress);
     }();
-    return calls;
+    return whole ? &calls : nullptr;
 }
 
 const GifCalls* gif() {
-    static const GifCalls* const calls = []() -> const GifCalls* {
-        static GifCalls found{};
+    static GifCalls calls{};
+    static const bool whole = [] {
         Library& library = gifLibrary();
-        const bool whole = library.find("DGifOpen", found.open) &&
-                           library.find("DGifCloseFile", found.close) &&
-                           library.find("DGifGetRecordType", found.getRecordType) &&
-                           library.find("DGifGetImageDesc", found.getImageDesc) &&
-                           library.find("DGifGetLine", found.getLine) &&
-                           library.find("DGifGetExtension", found.getExtension) &&
-                           library.find("DGifGetExtensionNext", found.getExtensionNext) &&
-                           library.find("DGifExtensionToGCB", found.extensionToGcb) &&
-                           library.find("GifErrorString", found.errorString);
-        return whole ? &found : nullptr;
+        return library.find("DGifOpen", calls.open) && library.find("DGifCloseFile", calls.close) &&
+               library.find("DGifGetRecordType", calls.getRecordType) &&
+               library.find("DGifGetImageDesc", calls.getImageDesc) &&
+               library.find("DGifGetLine", calls.getLine) &&
+               library.find("DGifGetExtension", calls.getExtension) &&
+               library.find("DGifGetExtensionNext", calls.getExtensionNext) &&
+               library.find("DGifExtensionToGCB", calls.extensionToGcb) &&
+               library.find("GifErrorString", calls.errorString);
     }();
-    return calls;
+    return whole ? &calls : nullptr;
 }
 
 const char* missingJpeg() {

@@ -149,7 +149,8 @@ class Deflater {
 
 // The picture with the palette found for it, bits a pixel as few as the
 // palette allows, in the PNG format; empty if zlib fails.
-QByteArray writeIndexedPng(const QImage& image, const std::vector<QRgb>& colours) {
+QByteArray writeIndexedPng(const QImage& image, PaletteBuilder& palette) {
+    const std::vector<QRgb>& colours = palette.table();
     const int bits = bitsForColours(colours.size());
     const int width = image.width();
     const int height = image.height();
@@ -163,19 +164,19 @@ QByteArray writeIndexedPng(const QImage& image, const std::vector<QRgb>& colours
     header.append("\0\0\0", 3);
     appendChunk(png, "IHDR", header);
 
-    QByteArray palette;
+    QByteArray entries;
     QByteArray alphas;
     int lastSeeThrough = -1;
     for (std::size_t i = 0; i < colours.size(); ++i) {
         const QRgb colour = colours[i];
-        palette.append(char(qRed(colour)));
-        palette.append(char(qGreen(colour)));
-        palette.append(char(qBlue(colour)));
+        entries.append(char(qRed(colour)));
+        entries.append(char(qGreen(colour)));
+        entries.append(char(qBlue(colour)));
         alphas.append(char(qAlpha(colour)));
         if (qAlpha(colour) != 255)
             lastSeeThrough = int(i);
     }
-    appendChunk(png, "PLTE", palette);
+    appendChunk(png, "PLTE", entries);
     if (lastSeeThrough >= 0)
         appendChunk(png, "tRNS", alphas.left(lastSeeThrough + 1));
 
@@ -188,13 +189,11 @@ QByteArray writeIndexedPng(const QImage& image, const std::vector<QRgb>& colours
     std::vector<uchar> row(rowBytes, 0);
     int rowOfRun = 0;
     bool fed = true;
-    PaletteBuilder again;
-    for (QRgb colour : colours) again.indexOf(colour);
     const auto flushRow = [&](bool last) {
         fed = fed && deflater.feed(row.data(), row.size(), last);
         std::fill(row.begin(), row.end(), uchar(0));
     };
-    walkPalette(image, again, [&](int y, int x, int length, uchar index) {
+    walkPalette(image, palette, [&](int y, int x, int length, uchar index) {
         while (rowOfRun < y) {
             flushRow(false);
             ++rowOfRun;
@@ -238,10 +237,11 @@ QByteArray encodePng(const QImage& image) {
             : image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
                                                             : QImage::Format_RGB32);
     // A first walk finds the palette without keeping each pixel's index; the
-    // file is then written row by row from a second.
+    // file is then written row by row from a second, which finds every
+    // colour in it.
     PaletteBuilder palette;
     if (walkPalette(source, palette, [](int, int, int, uchar) {}))
-        return writeIndexedPng(source, palette.table());
+        return writeIndexedPng(source, palette);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
