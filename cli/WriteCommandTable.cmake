@@ -1,6 +1,6 @@
-# Writes the C++ source that registers wendle-cli-draw's commands in
-# wendle-cli, each one starting wendle-cli-draw:
-#   cmake -DPROGRAM=wendle-cli-draw -DOUT=file.cpp -P WriteCommandTable.cmake
+# Writes the C++ source that registers the drawing module's commands in
+# wendle-cli, each one loading the module:
+#   cmake -DPROGRAM=list-drawing-commands -DOUT=file.cpp -P WriteCommandTable.cmake
 # A sanitizer build must not fail the build over the leak report of a
 # program that only prints.
 set(ENV{ASAN_OPTIONS} "detect_leaks=0")

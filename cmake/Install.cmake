@@ -1,7 +1,8 @@
 # cmake --install lays out the program as a desktop user expects it:
 #
 #   <prefix>/share/wendle/          the program folder: wendle, wendle-cli
-#                                   (and wendle-cli-draw, which it starts),
+#                                   (and wendle-cli-draw.so, which it loads,
+#                                   with qt-plugins/ beside it),
 #                                   the templates, "Button Images", "Sounds",
 #                                   "Wendle Help.html", "Samples.html", "Samples"
 #   <prefix>/bin/wendle, wendle-cli links to the programs in that folder, so
@@ -18,7 +19,18 @@ set(WENDLE_INSTALL_FOLDER ${CMAKE_INSTALL_DATADIR}/wendle)
 set(program ${WENDLE_PROGRAM_DIR})
 set(icons ${CMAKE_BINARY_DIR}/resources/icons)
 
-install(TARGETS wendle wendle-cli wendle-cli-draw RUNTIME DESTINATION ${WENDLE_INSTALL_FOLDER})
+install(TARGETS wendle wendle-cli RUNTIME DESTINATION ${WENDLE_INSTALL_FOLDER})
+install(TARGETS wendle-cli-draw LIBRARY DESTINATION ${WENDLE_INSTALL_FOLDER})
+# Beside the drawing module, a link to the system's offscreen platform plugin
+# (see cli/CMakeLists.txt).
+install(CODE "
+  set(folder \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${WENDLE_INSTALL_FOLDER}/qt-plugins/platforms\")
+  file(MAKE_DIRECTORY \"\${folder}\")
+  set(link \"\${folder}/$<TARGET_FILE_NAME:Qt6::QOffscreenIntegrationPlugin>\")
+  file(REMOVE \"\${link}\")
+  file(CREATE_LINK \"$<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin>\" \"\${link}\" SYMBOLIC)
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${link}\")
+")
 install(DIRECTORY "${program}/Button Images" "${program}/Sounds" "${program}/Samples"
         DESTINATION ${WENDLE_INSTALL_FOLDER})
 install(FILES "${program}/Wendle Help.html" "${program}/Samples.html" "${program}/Wendle.png"

@@ -8,6 +8,11 @@ function(wendle_layer name)
     add_library(wendle_${name} STATIC ${sources} ${headers})
     target_include_directories(wendle_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(wendle_${name} PUBLIC ${ARG_DEPENDS})
+    # Layers are linked into wendle-cli's drawing module as well as into
+    # executables. Calls inside a layer stay direct and inlinable as in an
+    # executable: nothing outside may replace a layer's functions.
+    set_target_properties(wendle_${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+    target_compile_options(wendle_${name} PRIVATE -fno-semantic-interposition)
   else()
     # A layer whose code has not been written yet still links.
     add_library(wendle_${name} INTERFACE)

@@ -16,10 +16,12 @@ class FontConfigWarmUp {
     FontConfigWarmUp(const FontConfigWarmUp&) = delete;
     FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
 
-    void wait() {
-        if (thread_.joinable())
-            thread_.join();
-    }
+    void wait();
+
+    // The program that loaded this code is already reading the configuration
+    // on a thread of its own, and waitUntilRead returns once it is read: a
+    // warm-up then starts no thread, and its wait() calls that instead.
+    static void readElsewhere(void (*waitUntilRead)());
 
   private:
     std::thread thread_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 class QGuiApplication;
 
@@ -15,6 +16,14 @@ class HeadlessGui {
     ~HeadlessGui();
     HeadlessGui(const HeadlessGui&) = delete;
     HeadlessGui& operator=(const HeadlessGui&) = delete;
+
+    // A folder of Qt plugins holding just the offscreen platform
+    // (platforms/<its library>), for a program that ships one: the GUI
+    // library then reads that one plugin rather than every platform plugin
+    // on the system to find it. Called before the first HeadlessGui; a
+    // folder without the plugin, or another platform asked for, is passed
+    // over.
+    static void usePluginFolder(const std::string& folder);
 
   private:
     std::unique_ptr<QGuiApplication> application_;

@@ -1,6 +1,6 @@
 #!/bin/sh
 # wendle-cli starts without the GUI library for every command that does not
-# draw, and hands drawing commands to its drawing program:
+# draw, and loads its drawing module for the commands that do:
 #   libraries.sh WENDLE_CLI
 cli="$1"
 work=$(mktemp -d)
@@ -57,7 +57,7 @@ done <<TABLE
 TABLE
 
 # A drawing command does load it (so the check above sees QtGui when it is
-# there), and its output and status are the drawing program's.
+# there), and its output and status are the drawing module's.
 loads_gui "$cli" render "$work/doc.wdf" "$work/doc.png" || fail "render without QtGui?"
 [ "$status" = 0 ] || fail "render exited $status: $(cat "$work/err")"
 [ -s "$work/doc.png" ] || fail "render wrote no picture"
@@ -79,13 +79,13 @@ status=$?
 grep -q "usage: wendle-cli render" "$work/err" || fail "no usage from render: $(cat "$work/err")"
 "$cli" --help | grep -q "^  render DOC.wdf OUT.png" || fail "--help does not list render"
 
-# Without its drawing program beside it, the tool says so and fails.
+# Without its drawing module beside it, the tool says so and fails.
 mkdir "$work/alone" && cp "$cli" "$work/alone/"
 "$work/alone/$(basename "$cli")" render "$work/doc.wdf" "$work/alone.png" 2>"$work/err"
 status=$?
-[ "$status" = 1 ] || fail "render without the drawing program exited $status, not 1"
-grep -q "cannot start .*wendle-cli-draw" "$work/err" || fail "no message: $(cat "$work/err")"
-[ ! -e "$work/alone.png" ] || fail "a picture appeared without the drawing program"
+[ "$status" = 1 ] || fail "render without the drawing module exited $status, not 1"
+grep -q "cannot load .*wendle-cli-draw.so" "$work/err" || fail "no message: $(cat "$work/err")"
+[ ! -e "$work/alone.png" ] || fail "a picture appeared without the drawing module"
 
 [ "$failures" = 0 ] && echo "all passed"
 exit "$failures"

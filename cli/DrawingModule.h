@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace wendle::cli {
+
+// The commands that draw live in a module beside wendle-cli, loaded only
+// when one of them is asked for, so the other commands never load the GUI
+// library.
+inline constexpr const char* kDrawingModule = "wendle-cli-draw.so";
+
+// Beside the module: a folder of Qt plugins holding just the offscreen
+// platform (see HeadlessGui::usePluginFolder).
+inline constexpr const char* kHeadlessPluginFolder = "qt-plugins";
+
+// The module's one entry point, by this name:
+//   int wendleDrawingMain(int argc, char** argv, void (*waitForFontConfig)());
+// argc and argv as main's, argv[1] naming the command. waitForFontConfig,
+// when given, returns once the system's font configuration, which the caller
+// started reading on another thread, has been read.
+inline constexpr const char* kDrawingEntry = "wendleDrawingMain";
+using DrawingEntry = int (*)(int argc, char** argv, void (*waitForFontConfig)());
+
+// Runs a drawing command in the module with the given arguments; its output
+// and status are the command's own. When the module cannot be loaded, says
+// so on standard error and returns 1.
+int runDrawingCommand(const char* name, const std::vector<std::string>& args);
+
+// Prints C++ source to standard output that registers every command linked
+// into this program in wendle-cli as a command run by runDrawingCommand.
+// The build asks the module for it.
+void printCommandTable();
+
+}  // namespace wendle::cli
