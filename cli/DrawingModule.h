@@ -15,12 +15,10 @@ inline constexpr const char* kDrawingModule = "wendle-cli-draw.so";
 inline constexpr const char* kHeadlessPluginFolder = "qt-plugins";
 
 // The module's one entry point, by this name:
-//   int wendleDrawingMain(int argc, char** argv, void (*waitForFontConfig)());
-// argc and argv as main's, argv[1] naming the command. waitForFontConfig,
-// when given, returns once the system's font configuration, which the caller
-// started reading on another thread, has been read.
+//   int wendleDrawingMain(int argc, char** argv);
+// argc and argv as main's, argv[1] naming the command.
 inline constexpr const char* kDrawingEntry = "wendleDrawingMain";
-using DrawingEntry = int (*)(int argc, char** argv, void (*waitForFontConfig)());
+using DrawingEntry = int (*)(int argc, char** argv);
 
 // Runs a drawing command in the module with the given arguments; its output
 // and status are the command's own. When the module cannot be loaded, says

@@ -8,7 +8,6 @@
 #include "Command.h"
 #include "CommandLine.h"
 #include "DrawingModule.h"
-#include "render/FontConfigWarmUp.h"
 #include "render/HeadlessGui.h"
 
 namespace wendle::cli {
@@ -68,15 +67,12 @@ void printCommandTable() {
 
 // The one symbol the module shows (see DrawingModule.h). Nothing thrown
 // inside may leave it: the caller has a C++ library of its own.
-extern "C" __attribute__((visibility("default"))) int wendleDrawingMain(
-    int argc, char** argv, void (*waitForFontConfig)()) {
+extern "C" __attribute__((visibility("default"))) int wendleDrawingMain(int argc, char** argv) {
     using namespace wendle;
     if (argc == 2 && std::strcmp(argv[1], "--command-table") == 0) {
         cli::printCommandTable();
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
-    if (waitForFontConfig)
-        FontConfigWarmUp::readElsewhere(waitForFontConfig);
     // Laid out by the build and the installation beside the module.
     if (const std::string folder = cli::moduleFolder(); !folder.empty())
         HeadlessGui::usePluginFolder(folder + "/" + cli::kHeadlessPluginFolder);

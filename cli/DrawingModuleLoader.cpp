@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
-#include <thread>
 #include <vector>
 
 #include "DrawingModule.h"
@@ -23,54 +22,9 @@ std::string drawingModulePath() {
     return (self.parent_path() / kDrawingModule).string();
 }
 
-// Reads the system's font configuration (fontconfig's fifty-odd files and
-// its caches) on a second core while the module and the GUI library load,
-// which takes longer. The library opened here is the very one the GUI
-// library links, so what is read here is what it finds. Without the library
-// or a thread, nothing is started and the module reads it itself.
-class FontConfigReading {
-  public:
-    FontConfigReading() {
-        if (getenv("XX_NOFC"))
-            return;
-        void* library = dlopen(WENDLE_FONTCONFIG_LIBRARY, RTLD_LAZY | RTLD_LOCAL);
-        if (!library)
-            return;
-        const auto init = reinterpret_cast<int (*)()>(dlsym(library, "FcInit"));
-        if (!init)
-            return;
-        try {
-            thread_ = std::thread(init);
-        } catch (const std::system_error&) {
-        }
-    }
-    ~FontConfigReading() { wait(); }
-    FontConfigReading(const FontConfigReading&) = delete;
-    FontConfigReading& operator=(const FontConfigReading&) = delete;
-
-    bool started() const { return thread_.joinable(); }
-    void wait() {
-        if (thread_.joinable())
-            thread_.join();
-    }
-
-  private:
-    std::thread thread_;
-};
-
-FontConfigReading& fontConfigReading() {
-    static FontConfigReading reading;
-    return reading;
-}
-
-void waitForFontConfig() {
-    fontConfigReading().wait();
-}
-
 }  // namespace
 
 int runDrawingCommand(const char* name, const std::vector<std::string>& args) {
-    const bool reading = fontConfigReading().started();
     const std::string path = drawingModulePath();
     void* module = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
     const auto entry =
@@ -86,7 +40,7 @@ int runDrawingCommand(const char* name, const std::vector<std::string>& args) {
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);
-    return entry(int(words.size()), argv.data(), reading ? &waitForFontConfig : nullptr);
+    return entry(int(words.size()), argv.data());
 }
 
 }  // namespace wendle::cli

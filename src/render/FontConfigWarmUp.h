@@ -16,12 +16,10 @@ class FontConfigWarmUp {
     FontConfigWarmUp(const FontConfigWarmUp&) = delete;
     FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
 
-    void wait();
-
-    // The program that loaded this code is already reading the configuration
-    // on a thread of its own, and waitUntilRead returns once it is read: a
-    // warm-up then starts no thread, and its wait() calls that instead.
-    static void readElsewhere(void (*waitUntilRead)());
+    void wait() {
+        if (thread_.joinable())
+            thread_.join();
+    }
 
   private:
     std::thread thread_;
