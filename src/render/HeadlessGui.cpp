@@ -18,6 +18,19 @@ std::string& pluginFolder() {
 bool holdsPlatformPlugins(const QString& folder) {
     return !QDir(folder + QStringLiteral("/platforms")).isEmpty(QDir::Files);
 }
+
+// A headless start outside a desktop session (a script, a build, a service)
+// has no per-user runtime folder, and the GUI library says so on every
+// start although nothing headless needs one. Only that message is dropped.
+QtMessageHandler passedOn = nullptr;
+
+void dropNoRuntimeFolder(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
+    if (type == QtWarningMsg &&
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    passedOn(type, context, message);
+}
 }  // namespace
 
 void HeadlessGui::usePluginFolder(const std::string& folder) {
@@ -34,7 +47,9 @@ HeadlessGui::HeadlessGui() {
         if (holdsPlatformPlugins(folder))
             QCoreApplication::setLibraryPaths({folder});
     }
+    passedOn = qInstallMessageHandler(dropNoRuntimeFolder);
     application_ = std::make_unique<QGuiApplication>(argumentCount, arguments);
+    qInstallMessageHandler(passedOn);
 }
 
 HeadlessGui::~HeadlessGui() = default;

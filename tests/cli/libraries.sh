@@ -61,6 +61,11 @@ TABLE
 loads_gui "$cli" render "$work/doc.wdf" "$work/doc.png" || fail "render without QtGui?"
 [ "$status" = 0 ] || fail "render exited $status: $(cat "$work/err")"
 [ -s "$work/doc.png" ] || fail "render wrote no picture"
+# Outside a desktop session (no per-user runtime folder, as under cron or a
+# build) a drawing command that succeeds says nothing.
+env -u XDG_RUNTIME_DIR "$cli" render "$work/doc.wdf" "$work/quiet.png" 2>"$work/err" ||
+    fail "render without a runtime folder failed: $(cat "$work/err")"
+[ ! -s "$work/err" ] || fail "render without a runtime folder said: $(cat "$work/err")"
 # The picture libraries are opened by the first picture that needs one:
 # a bar without pictures opens neither, a template with a JPEG sky opens
 # libjpeg (and draws it).
