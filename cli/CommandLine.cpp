@@ -39,10 +39,6 @@ int usageError(const Command& command, const std::string& problem) {
     return 2;
 }
 
-}  // namespace wendle::cli
-
-namespace wendle::cli {
-
 int runCommandLine(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
