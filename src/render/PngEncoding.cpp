@@ -3,7 +3,6 @@
 #include <zlib.h>
 
 #include <QBuffer>
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <optional>
@@ -184,26 +183,15 @@ QByteArray writeIndexedPng(const QImage& image, PaletteBuilder& palette) {
     Deflater deflater;
     if (!deflater.start())
         return {};
-    // Each row: the filter byte, then the indexes packed from the high bits
-    // down. A row the same as the one above is written as its difference
-    // from it ("up" filter): all zeros, which deflate passes over quickly
-    // and packs smaller than the repeat. Any other row is written as it is.
-    constexpr uchar kFilterNone = 0;
-    constexpr uchar kFilterUp = 2;
+    // Each row: the filter byte (none), then the indexes packed from the
+    // high bits down.
     const std::size_t rowBytes = 1 + (std::size_t(width) * std::size_t(bits) + 7) / 8;
-    std::vector<uchar> row(rowBytes, kFilterNone);
-    std::vector<uchar> above;
-    std::vector<uchar> repeat(rowBytes, 0);
-    repeat[0] = kFilterUp;
+    std::vector<uchar> row(rowBytes, 0);
     int rowOfRun = 0;
     bool fed = true;
     const auto flushRow = [&](bool last) {
-        const bool same =
-            !above.empty() && std::equal(row.begin() + 1, row.end(), above.begin() + 1);
-        const std::vector<uchar>& written = same ? repeat : row;
-        fed = fed && deflater.feed(written.data(), written.size(), last);
-        above.swap(row);
-        row.assign(rowBytes, kFilterNone);
+        fed = fed && deflater.feed(row.data(), row.size(), last);
+        std::fill(row.begin(), row.end(), uchar(0));
     };
     walkPalette(image, palette, [&](int y, int x, int length, uchar index) {
         while (rowOfRun < y) {
