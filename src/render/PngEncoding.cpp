@@ -51,19 +51,27 @@ class PaletteBuilder {
 
 // Walks the pixels and hands each run of one colour to visit(y, x, length,
 // index). Drawn bars are long runs along a row, and a gradient repeats its
-// row: where a pixel has the colour of the one above, it takes that one's
+// row: a row whose bytes are those of the row above goes to repeat(y) whole,
+// and elsewhere a pixel with the colour of the one above takes that one's
 // index without a look-up. Returns false once there are more colours than a
 // palette holds.
-template <typename Visit>
-bool walkPalette(const QImage& image, PaletteBuilder& palette, Visit visit) {
+template <typename Visit, typename Repeat>
+bool walkPalette(const QImage& image, PaletteBuilder& palette, Visit visit, Repeat repeat) {
     // An opaque format's unused byte is not part of the colour.
     const QRgb opaqueBits = image.hasAlphaChannel() ? 0 : 0xFF000000u;
     const int width = image.width();
+    const std::size_t rowBytes = std::size_t(width) * sizeof(QRgb);
     std::vector<uchar> above(static_cast<std::size_t>(width));
     std::vector<uchar> current(static_cast<std::size_t>(width));
     const QRgb* aboveRow = nullptr;
     for (int y = 0; y < image.height(); ++y) {
         const QRgb* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (aboveRow && std::memcmp(in, aboveRow, rowBytes) == 0) {
+            // The indexes of the row above hold for this one too.
+            repeat(y);
+            aboveRow = in;
+            continue;
+        }
         int x = 0;
         while (x < width) {
             const QRgb colour = in[x] | opaqueBits;
@@ -187,36 +195,48 @@ QByteArray writeIndexedPng(const QImage& image, PaletteBuilder& palette) {
     // high bits down.
     const std::size_t rowBytes = 1 + (std::size_t(width) * std::size_t(bits) + 7) / 8;
     std::vector<uchar> row(rowBytes, 0);
+    std::vector<uchar> fedRow(rowBytes, 0);  // the row last given to deflate
     int rowOfRun = 0;
     bool fed = true;
     const auto flushRow = [&](bool last) {
         fed = fed && deflater.feed(row.data(), row.size(), last);
+        fedRow.swap(row);
         std::fill(row.begin(), row.end(), uchar(0));
     };
-    walkPalette(image, palette, [&](int y, int x, int length, uchar index) {
+    const auto startRow = [&](int y) {
         while (rowOfRun < y) {
             flushRow(false);
             ++rowOfRun;
         }
-        uchar* bytes = row.data() + 1;
-        if (bits == 8) {
-            std::memset(bytes + x, index, std::size_t(length));
-            return;
-        }
-        const int perByte = 8 / bits;
-        const auto put = [&](int i) {
-            const int shift = 8 - bits * (i % perByte + 1);
-            bytes[i / perByte] = uchar(bytes[i / perByte] | (index << shift));
-        };
-        int i = x;
-        const int end = x + length;
-        for (; i < end && i % perByte != 0; ++i) put(i);
-        // Whole bytes of the run at once: the index repeated across a byte.
-        const int wholeBytes = (end - i) / perByte;
-        const auto pattern = uchar(index * (bits == 1 ? 0xFF : bits == 2 ? 0x55 : 0x11));
-        std::memset(bytes + i / perByte, pattern, std::size_t(wholeBytes));
-        for (i += wholeBytes * perByte; i < end; ++i) put(i);
-    });
+    };
+    const auto repeatRow = [&](int y) {
+        startRow(y);
+        std::copy(fedRow.begin(), fedRow.end(), row.begin());
+    };
+    walkPalette(
+        image, palette,
+        [&](int y, int x, int length, uchar index) {
+            startRow(y);
+            uchar* bytes = row.data() + 1;
+            if (bits == 8) {
+                std::memset(bytes + x, index, std::size_t(length));
+                return;
+            }
+            const int perByte = 8 / bits;
+            const auto put = [&](int i) {
+                const int shift = 8 - bits * (i % perByte + 1);
+                bytes[i / perByte] = uchar(bytes[i / perByte] | (index << shift));
+            };
+            int i = x;
+            const int end = x + length;
+            for (; i < end && i % perByte != 0; ++i) put(i);
+            // Whole bytes of the run at once: the index repeated across a byte.
+            const int wholeBytes = (end - i) / perByte;
+            const auto pattern = uchar(index * (bits == 1 ? 0xFF : bits == 2 ? 0x55 : 0x11));
+            std::memset(bytes + i / perByte, pattern, std::size_t(wholeBytes));
+            for (i += wholeBytes * perByte; i < end; ++i) put(i);
+        },
+        repeatRow);
     flushRow(true);
     if (!fed)
         return {};
@@ -240,7 +260,8 @@ QByteArray encodePng(const QImage& image) {
     // file is then written row by row from a second, which finds every
     // colour in it.
     PaletteBuilder palette;
-    if (walkPalette(source, palette, [](int, int, int, uchar) {}))
+    if (walkPalette(
+            source, palette, [](int, int, int, uchar) {}, [](int) {}))
         return writeIndexedPng(source, palette);
     QByteArray bytes;
     QBuffer buffer(&bytes);

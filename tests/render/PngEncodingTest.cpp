@@ -40,6 +40,11 @@ TEST(PngEncoding, APaletteWhenTheColoursFitOneAndTheSamePixelsAlways) {
          true, 1},
         {"one colour, a row shorter than a byte",
          picture(QImage::Format_RGB32, 3, 2, [](int, int) { return 0xFF405060u; }), true, 1},
+        {"repeated rows, one unlike the rest only in its last pixel",
+         picture(
+             QImage::Format_RGB32, 13, 6,
+             [](int x, int y) { return x < 5 || (y == 3 && x == 12) ? 0xFF000000u : 0xFFFFFFFFu; }),
+         true, 1},
         {"a checkerboard, each pixel unlike the one above",
          picture(QImage::Format_RGB32, 13, 7,
                  [](int x, int y) { return (x + y) % 2 ? 0xFF000000u : 0xFFFFFFFFu; }),
