@@ -17,6 +17,7 @@
 #include "render/HeadlessGui.h"
 #include "render/LoadImage.h"
 #include "render/PngEncoding.h"
+#include "render/VelkFormCanvas.h"
 
 namespace wendle::cli {
 
@@ -98,14 +99,18 @@ int runRender(const std::vector<std::string>& args) {
         return usageError(kRender, problem);
     }
 
-    // Read on the second core while the document is read and the headless
-    // platform starts.
+    // Read on the second core while the headless platform starts and the
+    // document is read; the font database is filled there too.
     FontConfigWarmUp fontConfig;
     // Left standing for the process: main ends it without taking it down.
     static HeadlessGui gui;
+    fontConfig.guiStarted();
     PictureLoadingHost host;
     if (!readForCommand(options.document, host))
         return 1;
+    // The applet's background and border take no text: drawn while the font
+    // configuration and database may still be in the making.
+    paintCanvas(host.applet());
     fontConfig.wait();
     for (const std::string& message : host.refusedPictures())
         std::fprintf(stderr, "wendle-cli render: %s\n", message.c_str());

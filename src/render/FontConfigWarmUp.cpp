@@ -2,16 +2,38 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <QFontDatabase>
+#include <QStringList>
 #include <system_error>
 
 namespace wendle {
 
 FontConfigWarmUp::FontConfigWarmUp() {
     try {
-        thread_ = std::thread([] { FcInit(); });
+        thread_ = std::thread([fill = fillFontDatabase_.get_future()]() mutable {
+            FcInit();
+            if (fill.get())
+                QFontDatabase::families();
+        });
     } catch (const std::system_error&) {
         // No thread to be had: the library reads the configuration itself.
     }
+}
+
+void FontConfigWarmUp::guiStarted() {
+    if (!answered_) {
+        answered_ = true;
+        fillFontDatabase_.set_value(true);
+    }
+}
+
+void FontConfigWarmUp::wait() {
+    if (!answered_) {
+        answered_ = true;
+        fillFontDatabase_.set_value(false);
+    }
+    if (thread_.joinable())
+        thread_.join();
 }
 
 }  // namespace wendle

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <future>
 #include <thread>
 
 namespace wendle {
@@ -16,12 +17,16 @@ class FontConfigWarmUp {
     FontConfigWarmUp(const FontConfigWarmUp&) = delete;
     FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
 
-    void wait() {
-        if (thread_.joinable())
-            thread_.join();
-    }
+    // Says that the GUI application now exists and that nothing will touch
+    // fonts before wait(): the second core then also fills the GUI library's
+    // font database from the configuration it read.
+    void guiStarted();
+
+    void wait();
 
   private:
+    std::promise<bool> fillFontDatabase_;
+    bool answered_ = false;
     std::thread thread_;
 };
 
