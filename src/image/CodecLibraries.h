@@ -1,5 +1,6 @@
 #pragma once
 
+// jpeglib.h needs size_t and FILE declared before it.
 #include <cstdio>
 
 #include <gif_lib.h>
@@ -37,8 +38,8 @@ struct GifCalls {
     decltype(&GifErrorString) errorString;
 };
 
-// The calls, or null when the library cannot be opened; then missing()
-// says which library and why.
+// The calls, or null when the library cannot be opened; then missingJpeg()
+// or missingGif() says why.
 const JpegCalls* jpeg();
 const GifCalls* gif();
 const char* missingJpeg();

@@ -3,8 +3,6 @@
 #include <optional>
 #include <vector>
 
-// jpeglib.h needs size_t and FILE declared before it.
-
 #include "image/CodecLibraries.h"
 #include "image/DecodeBudget.h"
 #include "image/Decoders.h"
