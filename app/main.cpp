@@ -14,6 +14,7 @@
 #include "editor/QtUserDialogs.h"
 #include "editor/main.h"
 #include "render/FontConfigWarmUp.h"
+#include "render/qt/QtText.h"
 
 namespace {
 
@@ -43,6 +44,9 @@ int main(int argc, char** argv) {
     // window measures text.
     wendle::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
+    // Captions in the preview are drawn by the GUI library's own text
+    // drawing, as on the display.
+    wendle::installQtTextEngine();
     fontConfig.wait();
     QApplication::setApplicationName("Wendle");
     QApplication::setStyle(new wendle::EditorStyle(QApplication::style()->name()));

@@ -11,8 +11,8 @@
 #include "model/VelkForm.h"
 #include "render/AppletPainter.h"
 #include "render/CaptionCache.h"
-#include "render/HeadlessGui.h"
 #include "render/Raster.h"
+#include "render/qt/HeadlessGui.h"
 
 namespace {
 

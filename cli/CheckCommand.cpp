@@ -9,8 +9,8 @@
 #include "accessibility/FindingText.h"
 #include "accessibility/Messages.h"
 #include "document/AppletDocumentHost.h"
-#include "render/HeadlessGui.h"
 #include "render/LoadImage.h"
+#include "render/qt/HeadlessGui.h"
 
 namespace wendle::cli {
 

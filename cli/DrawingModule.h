@@ -10,6 +10,15 @@ namespace wendle::cli {
 // library.
 inline constexpr const char* kDrawingModule = "wendle-cli-draw.so";
 
+// render runs first in a module of its own that draws captions with
+// FreeType alone and never loads the GUI library. What it cannot draw there
+// exactly as the GUI library would, it hands on: it returns
+// kRunWithGuiLibrary before writing anything, and the command runs again in
+// kDrawingModule.
+inline constexpr const char* kRenderModule = "wendle-cli-render.so";
+inline constexpr const char* kRenderCommand = "render";
+inline constexpr int kRunWithGuiLibrary = 75;
+
 // Beside the module: a folder of Qt plugins holding just the offscreen
 // platform (see HeadlessGui::usePluginFolder).
 inline constexpr const char* kHeadlessPluginFolder = "qt-plugins";

@@ -8,7 +8,7 @@
 #include "Command.h"
 #include "CommandLine.h"
 #include "DrawingModule.h"
-#include "render/HeadlessGui.h"
+#include "ModuleText.h"
 
 namespace wendle::cli {
 
@@ -73,9 +73,7 @@ extern "C" __attribute__((visibility("default"))) int wendleDrawingMain(int argc
         cli::printCommandTable();
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
-    // Laid out by the build and the installation beside the module.
-    if (const std::string folder = cli::moduleFolder(); !folder.empty())
-        HeadlessGui::usePluginFolder(folder + "/" + cli::kHeadlessPluginFolder);
+    cli::prepareModuleText(cli::moduleFolder());
     const char* command = argc > 1 ? argv[1] : "";
     try {
         return cli::runCommandLine(argc, argv);

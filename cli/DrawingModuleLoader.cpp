@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -12,35 +13,49 @@ namespace wendle::cli {
 
 namespace {
 
-// The module beside this program, found through the running program itself,
+// A module beside this program, found through the running program itself,
 // so a launcher link elsewhere on the PATH still finds it.
-std::string drawingModulePath() {
+std::string modulePath(const char* module) {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error)
-        return kDrawingModule;
-    return (self.parent_path() / kDrawingModule).string();
+        return module;
+    return (self.parent_path() / module).string();
+}
+
+// The module's entry point, or null with dlerror() saying why.
+DrawingEntry loadEntry(const std::string& path) {
+    void* module = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
+    return module ? reinterpret_cast<DrawingEntry>(dlsym(module, kDrawingEntry)) : nullptr;
 }
 
 }  // namespace
 
 int runDrawingCommand(const char* name, const std::vector<std::string>& args) {
-    const std::string path = drawingModulePath();
-    void* module = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
-    const auto entry =
-        module ? reinterpret_cast<DrawingEntry>(dlsym(module, kDrawingEntry)) : nullptr;
+    std::vector<std::string> words{"wendle-cli", name};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    const int argc = int(words.size());
+
+    if (std::string_view(name) == kRenderCommand) {
+        // Without its own module render runs in the drawing module.
+        if (const DrawingEntry lean = loadEntry(modulePath(kRenderModule))) {
+            const int status = lean(argc, argv.data());
+            if (status != kRunWithGuiLibrary)
+                return status;
+        }
+    }
+    const std::string path = modulePath(kDrawingModule);
+    const DrawingEntry entry = loadEntry(path);
     if (!entry) {
         const char* reason = dlerror();
         std::fprintf(stderr, "wendle-cli %s: cannot load %s: %s\n", name, path.c_str(),
                      reason ? reason : "no entry point");
         return 1;
     }
-    std::vector<std::string> words{"wendle-cli", name};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
-    argv.push_back(nullptr);
-    return entry(int(words.size()), argv.data());
+    return entry(argc, argv.data());
 }
 
 }  // namespace wendle::cli

@@ -1,5 +1,4 @@
 #include <QByteArray>
-#include <QImage>
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -7,14 +6,14 @@
 
 #include "Command.h"
 #include "DocumentIo.h"
+#include "DrawingModule.h"
+#include "ModuleText.h"
 #include "PictureLoadingHost.h"
 #include "document/AppletDocumentHost.h"
 #include "document/DocumentReader.h"
 #include "model/Editing.h"
 #include "platform/AtomicFile.h"
 #include "render/AppletPainter.h"
-#include "render/FontConfigWarmUp.h"
-#include "render/HeadlessGui.h"
 #include "render/LoadImage.h"
 #include "render/PngEncoding.h"
 #include "render/VelkFormCanvas.h"
@@ -99,21 +98,14 @@ int runRender(const std::vector<std::string>& args) {
         return usageError(kRender, problem);
     }
 
-    // Read on the second core while the headless platform starts and the
-    // document is read; the font database is filled there too.
-    FontConfigWarmUp fontConfig;
-    // Left standing for the process: main ends it without taking it down.
-    static HeadlessGui gui;
-    fontConfig.guiStarted();
+    RenderText text;
     PictureLoadingHost host;
     if (!readForCommand(options.document, host))
         return 1;
     // The applet's background and border take no text: drawn while the font
-    // configuration and database may still be in the making.
+    // configuration may still be in the making.
     paintCanvas(host.applet());
-    fontConfig.wait();
-    for (const std::string& message : host.refusedPictures())
-        std::fprintf(stderr, "wendle-cli render: %s\n", message.c_str());
+    text.ready();
 
     TVelkForm& applet = host.applet();
     for (int slot : options.selected) {
@@ -128,13 +120,17 @@ int runRender(const std::vector<std::string>& args) {
     }
     const int state = options.state ? options.state : std::max(applet.shownState(), 1);
 
-    const QImage image = renderApplet(applet, state);
-    if (image.isNull()) {
+    Raster picture = renderApplet(applet, state);
+    if (text.leftToGuiLibrary())
+        return kRunWithGuiLibrary;
+    for (const std::string& message : host.refusedPictures())
+        std::fprintf(stderr, "wendle-cli render: %s\n", message.c_str());
+    if (picture.empty()) {
         std::fprintf(stderr, "wendle-cli render: the applet (%d x %d) cannot be drawn\n",
                      applet.appletWidth(), applet.appletHeight());
         return 1;
     }
-    const QByteArray png = encodePng(image);
+    const QByteArray png = encodePng(picture);
     if (png.isEmpty()) {
         std::fprintf(stderr, "wendle-cli render: the picture could not be encoded\n");
         return 1;

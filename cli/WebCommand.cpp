@@ -7,8 +7,8 @@
 #include "PictureLoadingHost.h"
 #include "document/AppletDocumentHost.h"
 #include "platform/Folders.h"
-#include "render/HeadlessGui.h"
 #include "render/LoadImage.h"
+#include "render/qt/HeadlessGui.h"
 #include "web/WebExport.h"
 
 namespace wendle::cli {

@@ -1,7 +1,8 @@
 # cmake --install lays out the program as a desktop user expects it:
 #
 #   <prefix>/share/wendle/          the program folder: wendle, wendle-cli
-#                                   (and wendle-cli-draw.so, which it loads,
+#                                   (and wendle-cli-draw.so and
+#                                   wendle-cli-render.so, which it loads,
 #                                   with qt-plugins/ beside it),
 #                                   the templates, "Button Images", "Sounds",
 #                                   "Wendle Help.html", "Samples.html", "Samples"
@@ -20,7 +21,7 @@ set(program ${WENDLE_PROGRAM_DIR})
 set(icons ${CMAKE_BINARY_DIR}/resources/icons)
 
 install(TARGETS wendle wendle-cli RUNTIME DESTINATION ${WENDLE_INSTALL_FOLDER})
-install(TARGETS wendle-cli-draw LIBRARY DESTINATION ${WENDLE_INSTALL_FOLDER})
+install(TARGETS wendle-cli-draw wendle-cli-render LIBRARY DESTINATION ${WENDLE_INSTALL_FOLDER})
 # Beside the drawing module, a link to the system's offscreen platform plugin
 # (see cli/CMakeLists.txt).
 install(CODE "

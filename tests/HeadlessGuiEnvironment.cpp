@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "render/HeadlessGui.h"
+#include "render/qt/HeadlessGui.h"
 
 namespace {
 

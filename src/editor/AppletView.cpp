@@ -13,6 +13,7 @@
 #include "model/Editing.h"
 #include "model/VelkForm.h"
 #include "render/AppletPainter.h"
+#include "render/qt/RasterImage.h"
 
 namespace wendle {
 
@@ -120,7 +121,7 @@ void AppletView::paintEvent(QPaintEvent* event) {
         painter.fillRect(rect(), Qt::white);
         return;
     }
-    painter.drawImage(dirty.topLeft(), raster_.image(), dirty);
+    painter.drawImage(dirty.topLeft(), imageOver(raster_), dirty);
     // Beyond the applet (a window wider than the applet is tall) stays plain.
     const QRegion rest = QRegion(rect()) - QRect(0, 0, raster_.width(), raster_.height());
     for (const QRect& part : rest) painter.fillRect(part, palette().window());

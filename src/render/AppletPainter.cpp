@@ -70,12 +70,12 @@ bool paintApplet(TVelkForm& applet, Raster& target) {
     return paintApplet(applet, target, applet.shownState());
 }
 
-QImage renderApplet(TVelkForm& applet, int state) {
+Raster renderApplet(TVelkForm& applet, int state) {
     paintCanvas(applet);
     CanvasDrawing& canvas = canvasDrawing(applet);
     const Rect area = appletArea(applet);
     if (area.empty() || canvas.canvasRaster.area() != area)
-        return QImage();
+        return Raster();
     Raster target;
     if (anyFaceSeeThrough(applet, state) || canvas.picture) {
         target.setArea(area);
@@ -88,7 +88,7 @@ QImage renderApplet(TVelkForm& applet, int state) {
         target = std::move(canvas.canvasRaster);
     }
     paintFacesAndTextBox(applet, canvas, target, state, area, FaceCaches::Release);
-    return target.takeImage();
+    return target;
 }
 
 }  // namespace wendle

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QImage>
-
 #include "model/VelkForm.h"
 #include "render/Raster.h"
 
@@ -25,10 +23,10 @@ bool paintApplet(TVelkForm& applet, Raster& target);
 // target had to change its size.
 bool paintApplet(TVelkForm& applet, Raster& target, int state, const Rect& dirty);
 
-// The same into a new image, for a caller that draws the applet once: each
+// The same into a new raster, for a caller that draws the applet once: each
 // face lets its cached pixels go once it is drawn, so a full bar needs the
-// memory of one face rather than of all. A null image when the applet is
+// memory of one face rather than of all. An empty raster when the applet is
 // too large or has no area.
-QImage renderApplet(TVelkForm& applet, int state);
+Raster renderApplet(TVelkForm& applet, int state);
 
 }  // namespace wendle

@@ -14,7 +14,7 @@ CaptionCache& CaptionCache::instance() {
     return cache;
 }
 
-std::shared_ptr<const CaptionMask> CaptionCache::mask(const QString& text, const QFont& font,
+std::shared_ptr<const CaptionMask> CaptionCache::mask(const QString& text, const CaptionFont& font,
                                                       const char* typeface, int points, int style,
                                                       int alignment, int width, int height) {
     const Key key{text, typeface, points, style, alignment, width, height};

@@ -18,12 +18,12 @@ class CaptionCache {
 
     // The mask of text in typeface / points / style, aligned in a width x
     // height box; made on first use. Null when the caption has to be drawn
-    // by the painter (see CaptionMask::make) or the cache is switched off.
-    std::shared_ptr<const CaptionMask> mask(const QString& text, const QFont& font,
+    // by the font directly (see CaptionMask::make) or the cache is switched off.
+    std::shared_ptr<const CaptionMask> mask(const QString& text, const CaptionFont& font,
                                             const char* typeface, int points, int style,
                                             int alignment, int width, int height);
 
-    // Switched off, every caption is drawn by the painter directly, as a
+    // Switched off, every caption is drawn by its font directly, as a
     // reference for the masks.
     void setEnabled(bool enabled);
     bool enabled() const;

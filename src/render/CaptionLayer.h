@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QFont>
 #include <QRect>
 #include <QString>
+#include <memory>
 
 #include "model/Colour.h"
 #include "render/CaptionLayout.h"
 #include "render/Geometry.h"
 #include "render/Raster.h"
+#include "render/TextEngine.h"
 #include "render/Typeface.h"
 
 namespace wendle {
@@ -26,7 +27,8 @@ class CaptionLayer {
     int style() const { return style_; }
     int alignment() const { return alignment_; }
     Colour colour() const { return colour_; }
-    const QFont& font() const { return font_; }
+    // The layer's font from the text engine in use.
+    std::shared_ptr<const CaptionFont> font() const;
 
     // Draws the text laid out in box over what the raster holds, touching
     // only pixels inside clip. Box and clip are in the raster's coordinates.
@@ -38,7 +40,6 @@ class CaptionLayer {
     int style_ = kRegular;
     int alignment_ = kAlignLeft;
     Colour colour_ = 0;
-    QFont font_ = previewFont(kPreviewTypeface, kPreviewPointSize, kRegular);
 };
 
 }  // namespace wendle

@@ -35,7 +35,7 @@ struct MeasuredLine {
 // Greedy word wrap: as many words as fit on a line; the spaces at a break
 // belong to neither line. Each candidate is measured once, and a line keeps
 // the width it was measured with: shaping is what captions cost.
-void wrapParagraph(const QString& paragraph, const QFontMetrics& metrics, int width,
+void wrapParagraph(const QString& paragraph, const TextMeasure& measure, int width,
                    std::vector<MeasuredLine>& lines) {
     qsizetype start = 0;
     const qsizetype length = paragraph.size();
@@ -47,7 +47,7 @@ void wrapParagraph(const QString& paragraph, const QFontMetrics& metrics, int wi
     // word measuring. A word never makes a line narrower, so a paragraph
     // that fits whole is the line greedy wrapping would give.
     const QString whole = withoutTrailingSpaces(paragraph);
-    if (const int wholeWidth = metrics.horizontalAdvance(whole); wholeWidth <= width) {
+    if (const int wholeWidth = measure.advance(whole); wholeWidth <= width) {
         lines.push_back(MeasuredLine{whole, wholeWidth});
         return;
     }
@@ -60,7 +60,7 @@ void wrapParagraph(const QString& paragraph, const QFontMetrics& metrics, int wi
             while (end < length && paragraph[end] == u' ') ++end;
             while (end < length && paragraph[end] != u' ') ++end;
             const int candidateWidth =
-                metrics.horizontalAdvance(withoutTrailingSpaces(paragraph.mid(start, end - start)));
+                measure.advance(withoutTrailingSpaces(paragraph.mid(start, end - start)));
             if (fitted >= 0 && candidateWidth > width)
                 break;
             fitted = end;
@@ -77,13 +77,13 @@ void wrapParagraph(const QString& paragraph, const QFontMetrics& metrics, int wi
 
 }  // namespace
 
-std::vector<CaptionLine> layOutCaption(const QString& text, const QFontMetrics& metrics, int width,
+std::vector<CaptionLine> layOutCaption(const QString& text, const TextMeasure& measure, int width,
                                        int height, int alignment) {
     std::vector<MeasuredLine> lines;
     for (const QString& paragraph : paragraphsOf(text)) {
-        wrapParagraph(paragraph, metrics, width, lines);
+        wrapParagraph(paragraph, measure, width, lines);
     }
-    const int lineHeight = metrics.height();
+    const int lineHeight = measure.height();
     const int blockTop = (height - int(lines.size()) * lineHeight) / 2;
 
     std::vector<CaptionLine> placed;

@@ -1,12 +1,22 @@
 #pragma once
 
-#include <QFontMetrics>
 #include <QString>
 #include <vector>
 
 namespace wendle {
 
 enum Alignment { kAlignLeft = 1, kAlignCentre = 2, kAlignRight = 3 };
+
+// What a caption's layout needs to know of its font, in whole pixels.
+class TextMeasure {
+  public:
+    virtual ~TextMeasure() = default;
+    virtual int ascent() const = 0;
+    // From one line's top to the next one's.
+    virtual int height() const = 0;
+    // The width of a line of text.
+    virtual int advance(const QString& text) const = 0;
+};
 
 struct CaptionLine {
     QString text;
@@ -19,7 +29,7 @@ struct CaptionLine {
 // (a single word wider than the box stays whole and is clipped); each line
 // placed left, centred or right; the block centred vertically, its top
 // (height - block height) div 2, negative when the block is taller.
-std::vector<CaptionLine> layOutCaption(const QString& text, const QFontMetrics& metrics, int width,
+std::vector<CaptionLine> layOutCaption(const QString& text, const TextMeasure& measure, int width,
                                        int height, int alignment);
 
 }  // namespace wendle

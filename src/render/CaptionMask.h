@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -8,28 +7,25 @@
 #include "model/Colour.h"
 #include "render/Geometry.h"
 #include "render/Raster.h"
+#include "render/TextEngine.h"
 
 namespace wendle {
 
 // The pixels a caption covers in its box, as runs of whole pixels: what the
-// painter would colour when it draws the laid-out caption without smoothing.
-// Laying out and shaping text costs far more than the pixels themselves, so a
-// mask is made once per caption, font, alignment and box and then only
-// stamped, in whatever colour the layer has.
+// font colours when it draws the laid-out caption. Laying out and shaping
+// text costs far more than the pixels themselves, so a mask is made once per
+// caption, font, alignment and box and then only stamped, in whatever colour
+// the layer has.
 class CaptionMask {
   public:
-    struct Run {
-        int y;
-        int left;
-        int right;  // excluded
-    };
+    using Run = InkRun;
 
     // Draws text laid out in a width x height box into a mask. Null when the
-    // painter would not colour whole pixels only (a font that smooths in
+    // font cannot say exactly which pixels it covers (a font that smooths in
     // spite of being asked not to), or the box is too large to be worth
-    // keeping: the caller then draws with the painter itself.
-    static std::unique_ptr<CaptionMask> make(const QString& text, const QFont& font, int alignment,
-                                             int width, int height);
+    // keeping: the caller then has the font draw it directly.
+    static std::unique_ptr<CaptionMask> make(const QString& text, const CaptionFont& font,
+                                             int alignment, int width, int height);
 
     // Colours the mask's pixels with the box's top-left corner at (x, y),
     // only inside clip.

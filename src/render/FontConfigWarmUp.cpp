@@ -2,19 +2,18 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <QFontDatabase>
-#include <QStringList>
 #include <system_error>
 
 namespace wendle {
 
-FontConfigWarmUp::FontConfigWarmUp() {
+FontConfigWarmUp::FontConfigWarmUp(std::function<void()> fontsReady) {
     try {
-        thread_ = std::thread([fill = fillFontDatabase_.get_future()]() mutable {
-            FcInit();
-            if (fill.get())
-                QFontDatabase::families();
-        });
+        thread_ = std::thread(
+            [fill = fillFontDatabase_.get_future(), then = std::move(fontsReady)]() mutable {
+                FcInit();
+                if (fill.get() && then)
+                    then();
+            });
     } catch (const std::system_error&) {
         // No thread to be had: the library reads the configuration itself.
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <future>
 #include <thread>
 
@@ -12,14 +13,15 @@ namespace wendle {
 // a second time.
 class FontConfigWarmUp {
   public:
-    FontConfigWarmUp();
+    // fontsReady, if given, is what the second core does next once told
+    // that the GUI exists (filling the GUI library's font database).
+    explicit FontConfigWarmUp(std::function<void()> fontsReady = {});
     ~FontConfigWarmUp() { wait(); }
     FontConfigWarmUp(const FontConfigWarmUp&) = delete;
     FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
 
     // Says that the GUI application now exists and that nothing will touch
-    // fonts before wait(): the second core then also fills the GUI library's
-    // font database from the configuration it read.
+    // fonts before wait(): the second core then also does fontsReady.
     void guiStarted();
 
     void wait();

@@ -2,8 +2,8 @@
 
 #include <zlib.h>
 
-#include <QBuffer>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -20,7 +20,7 @@ constexpr int kMaxPaletteColours = 256;
 class PaletteBuilder {
   public:
     // The index of colour, or nullopt once the palette is full.
-    std::optional<uchar> indexOf(QRgb colour) {
+    std::optional<unsigned char> indexOf(std::uint32_t colour) {
         std::size_t slot = hash(colour);
         while (used_[slot]) {
             if (keys_[slot] == colour)
@@ -31,21 +31,21 @@ class PaletteBuilder {
             return std::nullopt;
         used_[slot] = true;
         keys_[slot] = colour;
-        indexes_[slot] = uchar(count_);
+        indexes_[slot] = static_cast<unsigned char>(count_);
         table_.push_back(colour);
         ++count_;
         return indexes_[slot];
     }
-    const std::vector<QRgb>& table() const { return table_; }
+    const std::vector<std::uint32_t>& table() const { return table_; }
 
   private:
     static constexpr std::size_t kSlots = 2 * kMaxPaletteColours;
-    static std::size_t hash(QRgb colour) { return (colour * 2654435761u >> 7) % kSlots; }
+    static std::size_t hash(std::uint32_t colour) { return (colour * 2654435761u >> 7) % kSlots; }
 
-    std::array<QRgb, kSlots> keys_{};
-    std::array<uchar, kSlots> indexes_{};
+    std::array<std::uint32_t, kSlots> keys_{};
+    std::array<unsigned char, kSlots> indexes_{};
     std::array<bool, kSlots> used_{};
-    std::vector<QRgb> table_;
+    std::vector<std::uint32_t> table_;
     int count_ = 0;
 };
 
@@ -56,16 +56,16 @@ class PaletteBuilder {
 // index without a look-up. Returns false once there are more colours than a
 // palette holds.
 template <typename Visit, typename Repeat>
-bool walkPalette(const QImage& image, PaletteBuilder& palette, Visit visit, Repeat repeat) {
-    // An opaque format's unused byte is not part of the colour.
-    const QRgb opaqueBits = image.hasAlphaChannel() ? 0 : 0xFF000000u;
-    const int width = image.width();
-    const std::size_t rowBytes = std::size_t(width) * sizeof(QRgb);
-    std::vector<uchar> above(static_cast<std::size_t>(width));
-    std::vector<uchar> current(static_cast<std::size_t>(width));
-    const QRgb* aboveRow = nullptr;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+bool walkPalette(const PngPixels& image, PaletteBuilder& palette, Visit visit, Repeat repeat) {
+    // An opaque picture's unused byte is not part of the colour.
+    const std::uint32_t opaqueBits = image.alpha ? 0 : 0xFF000000u;
+    const int width = image.width;
+    const std::size_t rowBytes = std::size_t(width) * sizeof(std::uint32_t);
+    std::vector<unsigned char> above(static_cast<std::size_t>(width));
+    std::vector<unsigned char> current(static_cast<std::size_t>(width));
+    const std::uint32_t* aboveRow = nullptr;
+    for (int y = 0; y < image.height; ++y) {
+        const std::uint32_t* in = image.row(y);
         if (aboveRow && std::memcmp(in, aboveRow, rowBytes) == 0) {
             // The indexes of the row above hold for this one too.
             repeat(y);
@@ -74,12 +74,12 @@ bool walkPalette(const QImage& image, PaletteBuilder& palette, Visit visit, Repe
         }
         int x = 0;
         while (x < width) {
-            const QRgb colour = in[x] | opaqueBits;
-            uchar index;
+            const std::uint32_t colour = in[x] | opaqueBits;
+            unsigned char index;
             if (aboveRow && (aboveRow[x] | opaqueBits) == colour) {
                 index = above[std::size_t(x)];
             } else {
-                const std::optional<uchar> found = palette.indexOf(colour);
+                const std::optional<unsigned char> found = palette.indexOf(colour);
                 if (!found)
                     return false;
                 index = *found;
@@ -107,19 +107,19 @@ int bitsForColours(std::size_t count) {
     return 8;
 }
 
-void appendBigEndian(QByteArray& out, quint32 value) {
+void appendBigEndian(QByteArray& out, std::uint32_t value) {
     const char bytes[4] = {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
     out.append(bytes, 4);
 }
 
 // A chunk: its length, type, data and the CRC of type and data.
 void appendChunk(QByteArray& out, const char type[4], const QByteArray& data) {
-    appendBigEndian(out, quint32(data.size()));
+    appendBigEndian(out, std::uint32_t(data.size()));
     const qsizetype start = out.size();
     out.append(type, 4);
     out.append(data);
     const auto* checked = reinterpret_cast<const Bytef*>(out.constData() + start);
-    appendBigEndian(out, quint32(crc32(0, checked, uInt(out.size() - start))));
+    appendBigEndian(out, std::uint32_t(crc32(0, checked, uInt(out.size() - start))));
 }
 
 // Feeds rows to deflate and gathers what it gives back.
@@ -130,7 +130,7 @@ class Deflater {
         return deflateInit(&stream_, Z_DEFAULT_COMPRESSION) == Z_OK;
     }
     ~Deflater() { deflateEnd(&stream_); }
-    bool feed(const uchar* bytes, std::size_t size, bool last) {
+    bool feed(const unsigned char* bytes, std::size_t size, bool last) {
         stream_.next_in = const_cast<Bytef*>(bytes);
         stream_.avail_in = uInt(size);
         const int flush = last ? Z_FINISH : Z_NO_FLUSH;
@@ -155,33 +155,65 @@ class Deflater {
     QByteArray out_;
 };
 
-// The picture with the palette found for it, bits a pixel as few as the
-// palette allows, in the PNG format; empty if zlib fails.
-QByteArray writeIndexedPng(const QImage& image, PaletteBuilder& palette) {
-    const std::vector<QRgb>& colours = palette.table();
-    const int bits = bitsForColours(colours.size());
-    const int width = image.width();
-    const int height = image.height();
-
+// The signature and header of a picture of depth bits a sample of the
+// given colour type.
+QByteArray startPng(const PngPixels& image, int bits, int colourType) {
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
     QByteArray header;
-    appendBigEndian(header, quint32(width));
-    appendBigEndian(header, quint32(height));
+    appendBigEndian(header, std::uint32_t(image.width));
+    appendBigEndian(header, std::uint32_t(image.height));
     header.append(char(bits));
-    header.append(char(3));  // palette
+    header.append(char(colourType));
     header.append("\0\0\0", 3);
     appendChunk(png, "IHDR", header);
+    return png;
+}
+
+// An opaque picture of any number of colours, 8 bits a channel, no
+// filter; empty if zlib fails.
+QByteArray writeTrueColourPng(const PngPixels& image) {
+    QByteArray png = startPng(image, 8, 2);  // red, green, blue
+    Deflater deflater;
+    if (!deflater.start())
+        return {};
+    std::vector<unsigned char> row(1 + std::size_t(image.width) * 3, 0);
+    bool fed = true;
+    for (int y = 0; y < image.height && fed; ++y) {
+        const std::uint32_t* in = image.row(y);
+        unsigned char* out = row.data() + 1;
+        for (int x = 0; x < image.width; ++x) {
+            *out++ = (unsigned char)(in[x] >> 16);
+            *out++ = (unsigned char)(in[x] >> 8);
+            *out++ = (unsigned char)(in[x]);
+        }
+        fed = deflater.feed(row.data(), row.size(), y + 1 == image.height);
+    }
+    if (!fed)
+        return {};
+    appendChunk(png, "IDAT", deflater.compressed());
+    appendChunk(png, "IEND", QByteArray());
+    return png;
+}
+
+// The picture with the palette found for it, bits a pixel as few as the
+// palette allows, in the PNG format; empty if zlib fails.
+QByteArray writeIndexedPng(const PngPixels& image, PaletteBuilder& palette) {
+    const std::vector<std::uint32_t>& colours = palette.table();
+    const int bits = bitsForColours(colours.size());
+    const int width = image.width;
+
+    QByteArray png = startPng(image, bits, 3);  // palette
 
     QByteArray entries;
     QByteArray alphas;
     int lastSeeThrough = -1;
     for (std::size_t i = 0; i < colours.size(); ++i) {
-        const QRgb colour = colours[i];
-        entries.append(char(qRed(colour)));
-        entries.append(char(qGreen(colour)));
-        entries.append(char(qBlue(colour)));
-        alphas.append(char(qAlpha(colour)));
-        if (qAlpha(colour) != 255)
+        const std::uint32_t colour = colours[i];
+        entries.append(char(colour >> 16));
+        entries.append(char(colour >> 8));
+        entries.append(char(colour));
+        alphas.append(char(colour >> 24));
+        if ((colour >> 24) != 255)
             lastSeeThrough = int(i);
     }
     appendChunk(png, "PLTE", entries);
@@ -194,14 +226,14 @@ QByteArray writeIndexedPng(const QImage& image, PaletteBuilder& palette) {
     // Each row: the filter byte (none), then the indexes packed from the
     // high bits down.
     const std::size_t rowBytes = 1 + (std::size_t(width) * std::size_t(bits) + 7) / 8;
-    std::vector<uchar> row(rowBytes, 0);
-    std::vector<uchar> fedRow(rowBytes, 0);  // the row last given to deflate
+    std::vector<unsigned char> row(rowBytes, 0);
+    std::vector<unsigned char> fedRow(rowBytes, 0);  // the row last given to deflate
     int rowOfRun = 0;
     bool fed = true;
     const auto flushRow = [&](bool last) {
         fed = fed && deflater.feed(row.data(), row.size(), last);
         fedRow.swap(row);
-        std::fill(row.begin(), row.end(), uchar(0));
+        std::fill(row.begin(), row.end(), static_cast<unsigned char>(0));
     };
     const auto startRow = [&](int y) {
         while (rowOfRun < y) {
@@ -215,9 +247,9 @@ QByteArray writeIndexedPng(const QImage& image, PaletteBuilder& palette) {
     };
     walkPalette(
         image, palette,
-        [&](int y, int x, int length, uchar index) {
+        [&](int y, int x, int length, unsigned char index) {
             startRow(y);
-            uchar* bytes = row.data() + 1;
+            unsigned char* bytes = row.data() + 1;
             if (bits == 8) {
                 std::memset(bytes + x, index, std::size_t(length));
                 return;
@@ -225,14 +257,17 @@ QByteArray writeIndexedPng(const QImage& image, PaletteBuilder& palette) {
             const int perByte = 8 / bits;
             const auto put = [&](int i) {
                 const int shift = 8 - bits * (i % perByte + 1);
-                bytes[i / perByte] = uchar(bytes[i / perByte] | (index << shift));
+                bytes[i / perByte] =
+                    static_cast<unsigned char>(bytes[i / perByte] | (index << shift));
             };
             int i = x;
             const int end = x + length;
             for (; i < end && i % perByte != 0; ++i) put(i);
             // Whole bytes of the run at once: the index repeated across a byte.
             const int wholeBytes = (end - i) / perByte;
-            const auto pattern = uchar(index * (bits == 1 ? 0xFF : bits == 2 ? 0x55 : 0x11));
+            const auto pattern = static_cast<unsigned char>(index * (bits == 1   ? 0xFF
+                                                                     : bits == 2 ? 0x55
+                                                                                 : 0x11));
             std::memset(bytes + i / perByte, pattern, std::size_t(wholeBytes));
             for (i += wholeBytes * perByte; i < end; ++i) put(i);
         },
@@ -247,28 +282,32 @@ QByteArray writeIndexedPng(const QImage& image, PaletteBuilder& palette) {
 
 }  // namespace
 
-QByteArray encodePng(const QImage& image) {
-    if (image.isNull())
-        return {};
-    // Straight (not premultiplied) 32-bit pixels, the colours a PNG holds.
-    const QImage source =
-        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
-            ? image
-            : image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                            : QImage::Format_RGB32);
+std::optional<QByteArray> encodeIndexedPng(const PngPixels& pixels) {
+    if (pixels.width <= 0 || pixels.height <= 0)
+        return QByteArray();
     // A first walk finds the palette without keeping each pixel's index; the
     // file is then written row by row from a second, which finds every
     // colour in it.
     PaletteBuilder palette;
-    if (walkPalette(
-            source, palette, [](int, int, int, uchar) {}, [](int) {}))
-        return writeIndexedPng(source, palette);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!source.save(&buffer, "PNG"))
+    if (!walkPalette(
+            pixels, palette, [](int, int, int, unsigned char) {}, [](int) {}))
+        return std::nullopt;
+    return writeIndexedPng(pixels, palette);
+}
+
+QByteArray encodePng(const PngPixels& pixels) {
+    if (std::optional<QByteArray> indexed = encodeIndexedPng(pixels))
+        return *std::move(indexed);
+    if (pixels.alpha)
         return {};
-    return bytes;
+    return writeTrueColourPng(pixels);
+}
+
+QByteArray encodePng(const Raster& raster) {
+    if (raster.empty())
+        return {};
+    return encodePng(PngPixels{raster.row(raster.area().top), raster.width(), raster.height(),
+                               raster.width(), false});
 }
 
 }  // namespace wendle

@@ -219,34 +219,11 @@ PixelView Raster::view() {
     return PixelView{pixels_.data(), area_.left, area_.top, width(), height(), width()};
 }
 
-QImage Raster::image() {
-    if (empty())
-        return QImage();
-    return QImage(reinterpret_cast<uchar*>(pixels_.data()), width(), height(),
-                  qsizetype(width()) * 4, QImage::Format_RGB32);
-}
-
-QImage Raster::toQImage() const {
-    if (empty())
-        return QImage();
-    QImage copy(width(), height(), QImage::Format_RGB32);
-    for (int y = 0; y < height(); ++y) {
-        std::memcpy(copy.scanLine(y), row(area_.top + y), std::size_t(width()) * 4);
-    }
-    return copy;
-}
-
-QImage Raster::takeImage() {
-    if (empty())
-        return QImage();
-    auto* pixels = new std::vector<std::uint32_t>(std::move(pixels_));
-    QImage image(
-        reinterpret_cast<uchar*>(pixels->data()), width(), height(), qsizetype(width()) * 4,
-        QImage::Format_RGB32,
-        [](void* owned) { delete static_cast<std::vector<std::uint32_t>*>(owned); }, pixels);
+std::vector<std::uint32_t> Raster::takePixels() {
+    std::vector<std::uint32_t> pixels = std::move(pixels_);
     area_ = Rect{};
     pixels_.clear();
-    return image;
+    return pixels;
 }
 
 }  // namespace wendle

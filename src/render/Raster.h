@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <cstdint>
 #include <vector>
 
@@ -84,15 +83,9 @@ class Raster {
     void stretchPicture(const Picture& picture, const Rect& rect);
 
     PixelView view();
-    // A QImage over the raster's own pixels (for QPainter and for painting
-    // on screen); its (0, 0) is the area's top-left corner. Valid until the
-    // area changes.
-    QImage image();
-    // An independent copy.
-    QImage toQImage() const;
-    // The pixels themselves as an image of their own, without a copy; the
-    // raster is left empty.
-    QImage takeImage();
+    // The pixels themselves, row after row, without a copy; the raster is
+    // left empty.
+    std::vector<std::uint32_t> takePixels();
 
   private:
     void verticalSpan(int x, int y0, int y1, std::uint32_t pixel, int phaseStart, Pen pen);

@@ -1,11 +1,8 @@
 #include "render/VelkTextBoxDrawing.h"
 
-#include <QColor>
-#include <QFontMetrics>
-#include <QPainter>
-
 #include "model/FontTables.h"
 #include "render/CanvasDrawing.h"
+#include "render/TextEngine.h"
 #include "render/Typeface.h"
 #include "render/Windows1252.h"
 
@@ -41,20 +38,13 @@ void drawCaption(const TVelkForm& applet, int w, int h, Raster& box) {
     if (caption.isEmpty() || box.empty())
         return;
     const TextBoxFont font = textBoxFont(applet);
-    const QFont qfont = previewFont(font.typeface, font.points, font.style);
-    const QFontMetrics metrics(qfont);
-    const int lineHeight = metrics.height();  // the height of a "W"
+    const std::shared_ptr<const CaptionFont> captionFont =
+        textEngine().font(font.typeface, font.points, font.style);
+    const int lineHeight = captionFont->height();  // the height of a "W"
     const int top = (h - lineHeight) / 2;
-    const int left = (w - metrics.horizontalAdvance(caption)) / 2;
-
-    QImage image = box.image();
-    QPainter painter(&image);
-    painter.translate(-box.area().left, -box.area().top);
-    painter.setClipRect(QRect(1, 1, w - 2, h - 2));
-    painter.setFont(qfont);
-    const Colour colour = applet.textBoxTextColor();
-    painter.setPen(QColor(redOf(colour), greenOf(colour), blueOf(colour)));
-    painter.drawText(QPoint(left, top + metrics.ascent()), caption);
+    const int left = (w - captionFont->advance(caption)) / 2;
+    captionFont->draw(box, {CaptionLine{caption, left, top}}, 0, 0, Rect{1, 1, w - 1, h - 1},
+                      applet.textBoxTextColor());
 }
 
 }  // namespace

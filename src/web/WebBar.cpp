@@ -10,6 +10,7 @@
 #include "render/VelkPanelFace.h"
 #include "render/VelkTextBoxDrawing.h"
 #include "render/Windows1252.h"
+#include "render/qt/RasterImage.h"
 #include "web/HtmlText.h"
 
 namespace wendle::web {
@@ -52,7 +53,7 @@ QImage drawWholeFace(TVelkPanel& face, const CanvasDrawing& canvas) {
         return {};
     raster.draw(canvas.canvasRaster, 0, 0);
     paintFace(face, canvas.canvasRaster, canvas.generation, raster);
-    return raster.toQImage();
+    return copyToImage(raster);
 }
 
 // The text box showing text instead of its caption, as the preview draws
@@ -66,7 +67,7 @@ QImage drawTextBoxWith(TVelkForm& applet, const std::string& text) {
     box.caption = text;
     drawTextBox(applet, raster);
     box.caption = caption;
-    return raster.toQImage();
+    return copyToImage(raster);
 }
 
 // A text the model pads with one blank when empty counts as no text.
@@ -164,15 +165,21 @@ int widestPicture(const TVelkForm& applet) {
     return std::max(widest, applet.textBox().width);
 }
 
+// The whole applet in a state, drawn once.
+QImage renderAppletImage(TVelkForm& applet, int state) {
+    Raster raster = renderApplet(applet, state);
+    return takeImage(raster);
+}
+
 }  // namespace
 
 std::optional<WebBar> buildWebBar(TVelkForm& applet) {
     SelectionHidden hidden(applet);
-    const QImage rest = renderApplet(applet, 1);
+    const QImage rest = renderAppletImage(applet, 1);
     if (rest.isNull())
         return std::nullopt;
-    const QImage over = renderApplet(applet, 2).convertToFormat(QImage::Format_RGB32);
-    const QImage pressed = renderApplet(applet, 3).convertToFormat(QImage::Format_RGB32);
+    const QImage over = renderAppletImage(applet, 2).convertToFormat(QImage::Format_RGB32);
+    const QImage pressed = renderAppletImage(applet, 3).convertToFormat(QImage::Format_RGB32);
     const CanvasDrawing& canvas = paintCanvas(applet);
 
     WebBar bar;

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "document/PublishFiles.h"
-#include "render/PngEncoding.h"
+#include "render/qt/PngImage.h"
 #include "web/BarSnippet.h"
 #include "web/BarStylesheet.h"
 #include "web/HtmlText.h"

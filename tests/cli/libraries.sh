@@ -1,6 +1,7 @@
 #!/bin/sh
 # wendle-cli starts without the GUI library for every command that does not
-# draw, and loads its drawing module for the commands that do:
+# draw, loads its drawing module for the commands that do, and draws with
+# FreeType alone for render unless a caption needs the GUI library:
 #   libraries.sh WENDLE_CLI
 cli="$1"
 work=$(mktemp -d)
@@ -58,9 +59,22 @@ TABLE
 
 # A drawing command does load it (so the check above sees QtGui when it is
 # there), and its output and status are the drawing module's.
-loads_gui "$cli" render "$work/doc.wdf" "$work/doc.png" || fail "render without QtGui?"
+loads_gui "$cli" check "$work/doc.wdf" || fail "check without QtGui?"
+[ "$status" = 0 ] || fail "check exited $status: $(cat "$work/err")"
+# render draws a bar whose captions FreeType draws as the GUI library would
+# without loading the library.
+if loads_gui "$cli" render "$work/doc.wdf" "$work/doc.png"; then
+    fail "render of plain captions loaded QtGui"
+fi
 [ "$status" = 0 ] || fail "render exited $status: $(cat "$work/err")"
 [ -s "$work/doc.png" ] || fail "render wrote no picture"
+# A caption with a soft hyphen (byte 0xAD) is handed on to the drawing
+# module, which draws it once: one picture, no message.
+sed "s/Button 2/Co$(printf '\255')op/" "$work/doc.wdf" >"$work/shy.wdf"
+loads_gui "$cli" render "$work/shy.wdf" "$work/shy.png" || fail "a soft hyphen was not handed on"
+[ "$status" = 0 ] || fail "render of a soft hyphen exited $status: $(cat "$work/err")"
+[ -s "$work/shy.png" ] || fail "render of a soft hyphen wrote no picture"
+[ ! -s "$work/err" ] || fail "render of a soft hyphen said: $(cat "$work/err")"
 # Outside a desktop session (no per-user runtime folder, as under cron or a
 # build) a drawing command that succeeds says nothing.
 env -u XDG_RUNTIME_DIR "$cli" render "$work/doc.wdf" "$work/quiet.png" 2>"$work/err" ||

@@ -3,7 +3,6 @@
 // every ready-made picture and sound is one the program can use.
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -23,8 +22,8 @@
 #include "render/AppletPainter.h"
 #include "render/CanvasDrawing.h"
 #include "render/FaceDrawing.h"
-#include "render/HeadlessGui.h"
 #include "render/LoadImage.h"
+#include "render/qt/HeadlessGui.h"
 
 namespace wendle::document {
 namespace {
@@ -134,8 +133,8 @@ TEST_P(Templates, LoadEveryPictureTheyName) {
 TEST_P(Templates, DrawEveryStateAtTheirOwnSize) {
     TVelkForm& applet = open();
     for (int state = 1; state <= kStateCount; ++state) {
-        const QImage image = renderApplet(applet, state);
-        ASSERT_FALSE(image.isNull()) << "state " << state;
+        const Raster image = renderApplet(applet, state);
+        ASSERT_FALSE(image.empty()) << "state " << state;
         EXPECT_EQ(image.width(), applet.appletWidth());
         EXPECT_EQ(image.height(), applet.appletHeight());
     }

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "RasterPixels.h"
+#include "RenderedImage.h"
 #include "StartupApplet.h"
 #include "model/Editing.h"
 #include "render/AppletPainter.h"
@@ -21,7 +22,7 @@ constexpr Colour kWhite = 0x00FFFFFF, kYellow = 0x0000FFFF, kBlack = 0x00000000;
 TEST(AppletPainter, StartupDocumentShowsFourFacesInTheSilverFrame) {
     TVelkForm applet;
     testing::buildStartupApplet(applet);
-    const QImage image = renderApplet(applet, 1);
+    const QImage image = testing::renderedImage(applet, 1);
     ASSERT_EQ(image.size(), QSize(105, 131));
     testing::expectStartupPixels(image, kWhite);
 }
@@ -29,7 +30,8 @@ TEST(AppletPainter, StartupDocumentShowsFourFacesInTheSilverFrame) {
 TEST(AppletPainter, StateAndSelectionChooseWhatTheFacesShow) {
     TVelkForm applet;
     testing::buildStartupApplet(applet);
-    testing::expectStartupPixels(renderApplet(applet, 2), kYellow);  // On MouseOver captions
+    testing::expectStartupPixels(testing::renderedImage(applet, 2),
+                                 kYellow);  // On MouseOver captions
 
     SelectOneItem(applet, applet.usedSlots()[1]);
     Raster target;
@@ -67,8 +69,8 @@ TEST(AppletPainter, RepaintWithoutChangesGivesTheSamePixels) {
     TVelkForm applet;
     testing::buildStartupApplet(applet);
     applet.setTextBoxVisible(1);
-    const QImage cold = renderApplet(applet, 1);
-    const QImage warm = renderApplet(applet, 1);
+    const QImage cold = testing::renderedImage(applet, 1);
+    const QImage warm = testing::renderedImage(applet, 1);
     EXPECT_EQ(cold, warm);
 }
 
@@ -87,14 +89,14 @@ TEST(AppletPainter, ADrawingMadeOnceIsThePreviewsAndLeavesItsCachesWhole) {
                 applet.statePanel(state, applet.usedSlots().back())->setTransparentBk(true);
             Raster preview;
             ASSERT_TRUE(paintApplet(applet, preview, state));
-            const QImage before = preview.toQImage();
+            const QImage before = copyToImage(preview);
 
-            EXPECT_EQ(renderApplet(applet, state), before);
+            EXPECT_EQ(testing::renderedImage(applet, state), before);
             Raster later;
             ASSERT_TRUE(paintApplet(applet, later, state));
-            EXPECT_EQ(later.toQImage(), before);
+            EXPECT_EQ(copyToImage(later), before);
             ASSERT_TRUE(paintApplet(applet, preview, state));
-            EXPECT_EQ(preview.toQImage(), before) << "a repaint of the kept raster";
+            EXPECT_EQ(copyToImage(preview), before) << "a repaint of the kept raster";
         }
     }
 }
@@ -107,17 +109,17 @@ TEST(AppletPainter, AFaceKeptWithAndWithoutItsCaptionPaintsAsBefore) {
     testing::buildStartupApplet(applet);
     Raster preview;
     ASSERT_TRUE(paintApplet(applet, preview, 1));
-    const QImage before = preview.toQImage();
+    const QImage before = copyToImage(preview);
     for (int slot : applet.usedSlots()) {
         TVelkPanel& face = *applet.statePanel(1, slot);
         EXPECT_TRUE(findFaceDrawing(face)->captioned.empty()) << "one raster per face";
         DrawBorder(face, paintCanvas(applet).canvasRaster);
         const FaceDrawing& drawing = *findFaceDrawing(face);
         ASSERT_TRUE(drawing.captionApart);
-        EXPECT_NE(drawing.captioned.toQImage(), drawing.faceRaster.toQImage());
+        EXPECT_NE(copyToImage(drawing.captioned), copyToImage(drawing.faceRaster));
     }
     ASSERT_TRUE(paintApplet(applet, preview, 1));
-    EXPECT_EQ(preview.toQImage(), before);
+    EXPECT_EQ(copyToImage(preview), before);
     for (int slot : applet.usedSlots())
         EXPECT_TRUE(findFaceDrawing(*applet.statePanel(1, slot))->captioned.empty());
 }
@@ -128,10 +130,10 @@ TEST(AppletPainter, AnAppletTooLargeToDrawIsRefused) {
     Raster target;
     EXPECT_FALSE(paintApplet(applet, target, 1));
     EXPECT_TRUE(target.empty());
-    EXPECT_TRUE(renderApplet(applet, 1).isNull());
+    EXPECT_TRUE(renderApplet(applet, 1).empty());
 
     applet.setClientSize(100, 20);  // smaller than the tool bar strip: no area
-    EXPECT_TRUE(renderApplet(applet, 1).isNull());
+    EXPECT_TRUE(renderApplet(applet, 1).empty());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "render/Typeface.h"
 #include "render/VelkFormCanvas.h"
 #include "render/VelkTextBoxDrawing.h"
+#include "render/qt/QtText.h"
 
 namespace wendle {
 namespace {

@@ -7,9 +7,11 @@
 #include "model/VelkForm.h"
 #include "render/CaptionLayout.h"
 #include "render/FaceDrawing.h"
+#include "render/TextEngine.h"
 #include "render/Typeface.h"
 #include "render/VelkPanelFace.h"
 #include "render/Windows1252.h"
+#include "render/qt/QtText.h"
 
 namespace wendle {
 namespace {
@@ -92,7 +94,7 @@ TEST(Caption, BreaksAtLineBreaksAndBetweenWordsButNeverInsideAWord) {
 
 // Greedy wrapping measured word by word, the plain way: the lines the
 // layout must give whatever shortcut it takes.
-std::vector<QString> greedyLines(const QString& paragraph, const QFontMetrics& metrics, int width) {
+std::vector<QString> greedyLines(const QString& paragraph, const TextMeasure& measure, int width) {
     auto trimmed = [](QString text) {
         while (!text.isEmpty() && text.back() == u' ') text.chop(1);
         return text;
@@ -104,8 +106,7 @@ std::vector<QString> greedyLines(const QString& paragraph, const QFontMetrics& m
         while (end < paragraph.size()) {
             while (end < paragraph.size() && paragraph[end] == u' ') ++end;
             while (end < paragraph.size() && paragraph[end] != u' ') ++end;
-            const int candidate =
-                metrics.horizontalAdvance(trimmed(paragraph.mid(start, end - start)));
+            const int candidate = measure.advance(trimmed(paragraph.mid(start, end - start)));
             if (fitted >= 0 && candidate > width)
                 break;
             fitted = end;
@@ -120,7 +121,7 @@ std::vector<QString> greedyLines(const QString& paragraph, const QFontMetrics& m
 }
 
 TEST(Caption, LinesAreTheGreedyWrapAtEveryWidth) {
-    const QFontMetrics metrics(previewFont("Arial", 10, kRegular));
+    const std::shared_ptr<const CaptionFont> font = textEngine().font("Arial", 10, kRegular);
     const QString captions[] = {"Button 42",
                                 "Home",
                                 "  Leading spaces stay",
@@ -131,9 +132,9 @@ TEST(Caption, LinesAreTheGreedyWrapAtEveryWidth) {
     for (const QString& caption : captions) {
         for (int width = 1; width <= 200; ++width) {
             std::vector<QString> laidOut;
-            for (const CaptionLine& line : layOutCaption(caption, metrics, width, 60, kAlignLeft))
+            for (const CaptionLine& line : layOutCaption(caption, *font, width, 60, kAlignLeft))
                 laidOut.push_back(line.text);
-            ASSERT_EQ(laidOut, greedyLines(caption, metrics, width))
+            ASSERT_EQ(laidOut, greedyLines(caption, *font, width))
                 << caption.toStdString() << " at width " << width;
         }
     }

@@ -6,6 +6,7 @@
 
 #include "render/FontConfigWarmUp.h"
 #include "render/Typeface.h"
+#include "render/qt/QtText.h"
 
 namespace wendle {
 namespace {

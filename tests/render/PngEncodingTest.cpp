@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "render/PngEncoding.h"
+#include "render/qt/PngImage.h"
 
 namespace wendle {
 namespace {

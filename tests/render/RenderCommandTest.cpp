@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "StartupApplet.h"
+#include "TemplateDocuments.h"
 #include "image/GifBytes.h"
 #include "image/PictureFiles.h"
 
@@ -18,9 +19,9 @@ struct CliRun {
     std::string errors;
 };
 
-CliRun cli(const QStringList& arguments) {
+CliRun cli(const QStringList& arguments, const QString& program = QString::fromUtf8(WENDLE_CLI)) {
     QProcess process;
-    process.start(QString::fromUtf8(WENDLE_CLI), arguments);
+    process.start(program, arguments);
     process.waitForFinished(60000);
     return CliRun{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                   process.readAllStandardError().toStdString()};
@@ -129,6 +130,72 @@ TEST_F(RenderCommand, FailuresWriteNothingAndKeepAnOlderPicture) {
         EXPECT_FALSE(run.errors.empty()) << c.name;
         EXPECT_EQ(testing::readBytes(folder / "keep.png"), older) << c.name;
     }
+}
+
+// A program folder like the built one without render's own module, where
+// render runs in the drawing module and its captions are the GUI library's:
+// the program is copied (it finds its folder through itself), the rest
+// linked.
+std::filesystem::path programWithoutRenderModule(const ScratchFolder& folder) {
+    namespace fs = std::filesystem;
+    const fs::path built = fs::path(WENDLE_CLI).parent_path();
+    const fs::path program = folder / "program";
+    fs::create_directories(program);
+    for (const auto& entry : fs::directory_iterator(built)) {
+        const fs::path name = entry.path().filename();
+        if (name == "wendle-cli-render.so")
+            continue;
+        if (entry.path() == fs::path(WENDLE_CLI))
+            fs::copy_file(entry.path(), program / name);
+        else
+            fs::create_symlink(entry.path(), program / name);
+    }
+    return program / fs::path(WENDLE_CLI).filename();
+}
+
+// render draws captions with FreeType alone where that gives the GUI
+// library's pixels: every template, in every state, is the picture the
+// drawing module with the GUI library's text draws.
+TEST_F(RenderCommand, EveryTemplateInEveryStateIsTheGuiLibrarysPicture) {
+    const auto all = testing::templates();
+    ASSERT_GE(all.size(), 10u);
+    const QString withGuiText = QString::fromStdString(programWithoutRenderModule(folder).string());
+    for (const auto& document : all) {
+        for (int state = 1; state <= kStateCount; ++state) {
+            SCOPED_TRACE(document.filename().string() + ", state " + std::to_string(state));
+            const QStringList arguments{"render", QString::fromStdString(document.string()),
+                                        path("out.png"), "--state", QString::number(state)};
+            ASSERT_EQ(cli(arguments).status, 0);
+            const QImage drawn(path("out.png"), "PNG");
+            QStringList again = arguments;
+            again[2] = path("gui.png");
+            ASSERT_EQ(cli(again, withGuiText).status, 0);
+            const QImage gui(path("gui.png"), "PNG");
+            ASSERT_FALSE(gui.isNull());
+            ASSERT_EQ(drawn.size(), gui.size());
+            EXPECT_EQ(testing::differenceOf(drawn, gui).pixels, 0);
+        }
+    }
+}
+
+TEST_F(RenderCommand, CaptionsHandedOnAreThePreviewsPictureToo) {
+    std::vector<unsigned char> bytes = testing::readBytes(folder / "start.wdf");
+    std::string text(bytes.begin(), bytes.end());
+    // A soft hyphen (0xAD) in one caption and a tab in another.
+    for (const auto& [from, to] :
+         {std::pair<std::string, std::string>{"Button 1", "Co\xADop"}, {"Button 2", "A\tB"}}) {
+        for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at))
+            text.replace(at, from.size(), to);
+    }
+    testing::writeBytes(folder / "handed.wdf", {text.begin(), text.end()});
+    const CliRun run = cli({"render", path("handed.wdf"), path("handed.png")});
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.errors, "");
+    const QImage drawn = QImage(path("handed.png"), "PNG").convertToFormat(QImage::Format_RGB32);
+    const QImage preview =
+        testing::drawTemplate(folder / "handed.wdf", 1, testing::Variant::AsSaved);
+    ASSERT_EQ(drawn.size(), preview.size());
+    EXPECT_EQ(testing::differenceOf(drawn, preview).pixels, 0);
 }
 
 }  // namespace

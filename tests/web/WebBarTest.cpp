@@ -3,6 +3,7 @@
 #include <QImage>
 #include <string>
 
+#include "../render/RenderedImage.h"
 #include "model/Editing.h"
 #include "model/VelkForm.h"
 #include "render/AppletPainter.h"
@@ -124,10 +125,12 @@ TEST(WebBarTest, TheSpriteHoldsTheBarAtRestWithoutSelectionAndTheStatesAsPatches
     EXPECT_EQ(t.applet.selectedSlots(), std::vector<int>{back});
     EXPECT_TRUE(t.face(back).selected());
     UnselectAll(t.applet);
-    const QImage rest = renderApplet(t.applet, 1).convertToFormat(QImage::Format_RGB32);
+    const QImage rest =
+        wendle::testing::renderedImage(t.applet, 1).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(spritePart(bar, bar.rest, 300, 100), rest);
 
-    const QImage over = renderApplet(t.applet, 2).convertToFormat(QImage::Format_RGB32);
+    const QImage over =
+        wendle::testing::renderedImage(t.applet, 2).convertToFormat(QImage::Format_RGB32);
     const WebButton& behind = bar.buttons[1];
     ASSERT_EQ(behind.ordinal, 1);
     // Widened to the grid of four pixels.

@@ -1,7 +1,11 @@
-#include "render/HeadlessGui.h"
+#include "render/qt/HeadlessGui.h"
 
 #include <QDir>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QStringList>
+
+#include "render/qt/QtText.h"
 
 namespace wendle {
 
@@ -37,7 +41,12 @@ void HeadlessGui::usePluginFolder(const std::string& folder) {
     pluginFolder() = folder;
 }
 
+void HeadlessGui::fillFontDatabase() {
+    QFontDatabase::families();
+}
+
 HeadlessGui::HeadlessGui() {
+    installQtTextEngine();
     if (QCoreApplication::instance())
         return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -7,9 +7,10 @@ class QGuiApplication;
 
 namespace wendle {
 
-// Caption text needs a QGuiApplication. A tool or test without one creates
-// this first: it starts one on the offscreen platform (unless a platform is
-// already chosen) and leaves an existing one alone.
+// The GUI library's text drawing needs a QGuiApplication. A tool or test
+// without one creates this first: it starts one on the offscreen platform
+// (unless a platform is already chosen) and leaves an existing one alone.
+// Captions are then drawn by the GUI library (installQtTextEngine).
 class HeadlessGui {
   public:
     HeadlessGui();
@@ -24,6 +25,9 @@ class HeadlessGui {
     // folder without the plugin, or another platform asked for, is passed
     // over.
     static void usePluginFolder(const std::string& folder);
+
+    // Fills the GUI library's font database, as its first text would.
+    static void fillFontDatabase();
 
   private:
     std::unique_ptr<QGuiApplication> application_;
