@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "../render/TemplateDocuments.h"
 #include "DocumentTestSupport.h"
 #include "document/AppletDocumentHost.h"
 #include "document/DocumentReader.h"
@@ -36,16 +37,7 @@ const std::string kSounds = kProgram + "Sounds/";
 
 // Opens documents as the editor does: pictures are looked for at their
 // path, then beside the document.
-class PictureLoadingHost : public AppletDocumentHost {
-  public:
-    void loadAppletImage(TVelkForm& applet, const std::string& fallbackFolder) override {
-        LoadImage(applet, fallbackFolder);
-    }
-    void loadStateImage(TVelkForm& applet, TVelkPanel& panel,
-                        const std::string& fallbackFolder) override {
-        LoadImage(applet, panel, fallbackFolder);
-    }
-};
+using wendle::testing::PictureLoadingHost;
 
 class Templates : public ::testing::TestWithParam<const char*> {
   protected:
