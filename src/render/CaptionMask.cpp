@@ -1,7 +1,6 @@
 #include "render/CaptionMask.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "render/CaptionLayout.h"

@@ -16,6 +16,7 @@ namespace {
 // Glyphs as the GUI library loads them for text drawn one bit a pixel.
 constexpr FT_Int32 kLoadFlags =
     FT_LOAD_DEFAULT | FT_LOAD_IGNORE_GLOBAL_ADVANCE_WIDTH | FT_LOAD_TARGET_MONO;
+
 // 1/64 pixels of a real number of pixels, cut toward zero as the library
 // converts them.
 long sixtyFourths(double pixels) {
@@ -46,6 +47,9 @@ bool plainCharacter(QChar c) {
 }
 
 struct Glyph {
+    // False when FreeType could not load or draw it: the GUI library then
+    // tries again in ways of its own, so the text is left to it.
+    bool drawn = false;
     long advance = 0;          // 1/64 pixels, unhinted
     int left = 0;              // of the bitmap, from the pen
     int top = 0;               // of the bitmap, above the baseline
@@ -92,7 +96,12 @@ class FreeTypeFont : public CaptionFont {
         if (!shape(text, glyphs))
             return fallback_ ? fallback_->advance(text) : declined();
         long sum = 0;
-        for (unsigned id : glyphs) sum += glyph(id).advance;
+        for (unsigned id : glyphs) {
+            const Glyph& g = glyph(id);
+            if (!g.drawn)
+                return fallback_ ? fallback_->advance(text) : declined();
+            sum += g.advance;
+        }
         return roundedPixels(sum);
     }
 
@@ -105,15 +114,16 @@ class FreeTypeFont : public CaptionFont {
             declined();
             return false;
         }
+        std::size_t kept = 0;
         for (InkRun run : drawn) {
-            if (run.y < 0 || run.y >= height)
-                continue;
             run.left = std::max(run.left, 0);
             run.right = std::min(run.right, width);
-            if (run.left < run.right)
-                runs.push_back(run);
+            if (run.y >= 0 && run.y < height && run.left < run.right)
+                drawn[kept++] = run;
         }
-        normalise(runs);
+        drawn.resize(kept);
+        normalise(drawn);
+        runs.insert(runs.end(), drawn.begin(), drawn.end());
         return true;
     }
 
@@ -208,8 +218,11 @@ class FreeTypeFont : public CaptionFont {
         if (FT_Load_Glyph(face_, id, kLoadFlags) == 0) {
             FT_GlyphSlot slot = face_->glyph;
             made.advance = slot->linearHoriAdvance >> 10;
-            if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) == 0 &&
-                slot->bitmap.pixel_mode == FT_PIXEL_MODE_MONO) {
+            // A blank glyph (a space) may come without a bitmap mode.
+            made.drawn = FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) == 0 &&
+                         (slot->bitmap.pixel_mode == FT_PIXEL_MODE_MONO || slot->bitmap.rows == 0 ||
+                          slot->bitmap.width == 0);
+            if (made.drawn && slot->bitmap.pixel_mode == FT_PIXEL_MODE_MONO) {
                 made.left = slot->bitmap_left;
                 made.top = slot->bitmap_top;
                 const FT_Bitmap& bits = slot->bitmap;
@@ -243,6 +256,8 @@ class FreeTypeFont : public CaptionFont {
             const int baseline = line.top + ascent_;
             for (unsigned id : glyphs) {
                 const Glyph& g = glyph(id);
+                if (!g.drawn)
+                    return false;
                 const int left = int(pen >> 6) + g.left;  // the floor of the pen
                 const int top = baseline - g.top;
                 for (const InkRun& run : g.runs)
@@ -288,6 +303,7 @@ class DeclinedFont : public CaptionFont {
   private:
     FreeTypeTextEngine& engine_;
 };
+
 }  // namespace
 
 std::shared_ptr<const CaptionFont> makeFreeTypeFont(FT_Face face, hb_font_t* shaper, int pixels,
